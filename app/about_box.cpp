@@ -1,0 +1,33 @@
+#include "app/about_box.h"
+
+#include "app/dialog_centering.h"
+#include "app/program.h"
+#include "res/resource.h"
+
+static const char kMakerNotice[] = "Copyright (C) 2026 The Tavlo developers";
+
+static INT_PTR OnInitAbout(HWND dialog) {
+    char text[256];
+    int length = wsprintfA(text, "%s    [Win32版]\nVersion %s\n\n", PROGRAM_NAME, PROGRAM_VERSION);
+    lstrcpynA(text + length, kMakerNotice, sizeof text - length);
+    SetDlgItemTextA(dialog, IDC_ABOUT_TEXT, text);
+    SetFocus(GetDlgItem(dialog, IDOK));
+    CenterIfFromTray(dialog);
+    return TRUE;
+}
+
+// Escape arrives as command 2 and is deliberately ignored: only OK or closing the window ends it.
+static INT_PTR CALLBACK AboutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+    case WM_INITDIALOG: return OnInitAbout(dialog);
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDOK) EndDialog(dialog, 1);
+        return 0;
+    case WM_CLOSE: EndDialog(dialog, 0); return 0;
+    }
+    return 0;
+}
+
+INT_PTR ShowAboutBox(HWND owner) {
+    return DialogBoxParamA(programInstance, MAKEINTRESOURCEA(IDD_ABOUT), owner, AboutProc, 0);
+}

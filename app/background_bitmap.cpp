@@ -1,0 +1,35 @@
+#include "app/background_bitmap.h"
+
+BYTE *backgroundBitmap;
+DWORD backgroundBitmapSize;
+int backgroundBitmapLoaded;
+
+static HGLOBAL bitmapBlock;
+
+void ReleaseBackgroundBitmap() {
+    if (bitmapBlock) {
+        GlobalUnlock(bitmapBlock);
+        GlobalFree(bitmapBlock);
+    }
+    bitmapBlock = nullptr;
+    backgroundBitmap = nullptr;
+    backgroundBitmapSize = 0;
+    backgroundBitmapLoaded = 0;
+}
+
+void LoadBackgroundBitmap(const char *path) {
+    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return;
+    const DWORD size = GetFileSize(file, nullptr);
+    bitmapBlock = (size == 0 || size == INVALID_FILE_SIZE) ? nullptr : GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
+    backgroundBitmap = bitmapBlock ? static_cast<BYTE *>(GlobalLock(bitmapBlock)) : nullptr;
+    DWORD read = 0;
+    if (!backgroundBitmap || !ReadFile(file, backgroundBitmap, size, &read, nullptr)) {
+        ReleaseBackgroundBitmap();
+        CloseHandle(file);
+        return;
+    }
+    CloseHandle(file);
+    backgroundBitmapSize = read; // a short read is accepted
+    backgroundBitmapLoaded = 1;
+}

@@ -1,0 +1,270 @@
+// The command dispatcher: one line per command, the work in one function each.
+#include "app/commands.h"
+
+#include "app/about_box.h"
+#include "app/file_util.h"
+#include "app/program.h"
+#include "notes/arrange_notes.h"
+#include "notes/create_note.h"
+#include "notes/paint_note.h"
+#include "res/resource.h"
+#include "settings/default_settings_dialog.h"
+#include "settings/property_sheet.h"
+#include "settings/settings.h"
+#include "store/note_table.h"
+#include "store/notes_file.h"
+#include "textio/export_notes.h"
+#include "textio/history_log.h"
+
+#include <cstring>
+
+HWND lastCommandWindow;
+COLORREF customColors[16];
+
+bool ShiftHeld() { return (GetKeyState(VK_SHIFT) & 0x8000) != 0; }
+
+// The note's slot, or -1 when the window is not an open note (the main window, a closed note).
+static int NoteIndex(HWND window) {
+    const int index = FindNote(window);
+    return index < noteCount ? index : -1;
+}
+
+// Each command returns whether SaveAll is to run after it.
+using CommandFunction = bool (*)(HWND window);
+
+static bool MemoInputCommand(HWND window) {
+    if (NoteIndex(window) < 0) return false;
+    SendMessageA(window, WM_LBUTTONDBLCLK, 0, 0);
+    return true;
+}
+
+static bool ClearCommand(HWND window) {
+    const int index = NoteIndex(window);
+    if (index < 0) return false;
+    UndoTable[index] = NoteTable[index];
+    std::memset(NoteTable[index].text, 0, kTextSize);
+    RepaintNote(window);
+    return true;
+}
+
+static bool UndoCommand(HWND window) {
+    const int index = NoteIndex(window);
+    if (index < 0 || TextIsEmpty(UndoTable[index])) return false;
+    std::memcpy(NoteTable[index].text, UndoTable[index].text, kTextSize);
+    std::memset(UndoTable[index].text, 0, kTextSize);
+    RepaintNote(window);
+    return true;
+}
+
+// Creates a note from the window; true when one was made (the table may be full).
+static bool CreateNoteFrom(HWND window) {
+    const int before = noteCount;
+    CreateNote(window, 1);
+    return noteCount > before;
+}
+
+static bool NewNoteCommand(HWND window) {
+    if (ShiftHeld() && !OpenPropertySheet(window, SheetPages::CreationOnly)) return true;
+    if (CreateNoteFrom(window) && openInputAtOnce)
+        SendMessageA(NoteWindowOf(NoteTable[noteCount - 1]), WM_LBUTTONDBLCLK, 0, 0);
+    return true;
+}
+
+static bool PeelOffCommand(HWND window) {
+    const int index = NoteIndex(window);
+    if (index < 0) return false;
+    if (logEnabled) AppendToLog(index);
+    CloseNote(index);
+    return true;
+}
+
+static void RestoreIntoNote(HWND window) {
+    const int index = NoteIndex(window);
+    if (index < 0) return; // the note was removed while the dialog was open
+    UndoTable[index] = NoteTable[index];
+    std::memcpy(NoteTable[index].text, historyText, kTextSize);
+    RepaintNote(window);
+}
+
+static bool HistoryCommand(HWND window) {
+    if (!FileExists(logPath)) return false;
+    if (!HistoryDialog(window)) return true;
+    if (restoreToNewNote || noteCount == 0 || window == mainWindow) {
+        if (!CreateNoteFrom(window)) return true;
+        NoteRecord &created = NoteTable[noteCount - 1];
+        std::memcpy(created.text, historyText, kTextSize);
+        RepaintNote(NoteWindowOf(created));
+    } else {
+        RestoreIntoNote(window);
+    }
+    return true;
+}
+
+static bool CopyCommand(HWND window) {
+    const int index = NoteIndex(window);
+    if (index >= 0 && !TextIsEmpty(NoteTable[index])) CopyNoteText(window);
+    return false;
+}
+
+static bool PasteCommand(HWND window) {
+    if (NoteIndex(window) < 0) return false;
+    PasteNoteText(window);
+    return true;
+}
+
+static bool FileOutputCommand(HWND window) {
+    RunExportSequence(window);
+    return false;
+}
+
+static void ApplyModeCommand(HWND window, int mode) {
+    if (ShiftHeld()) {
+        for (int i = 0; i < noteCount; ++i) SetDisplayMode(NoteWindowOf(NoteTable[i]), mode);
+    } else if (NoteIndex(window) >= 0) {
+        SetDisplayMode(window, mode);
+    }
+}
+static bool NormalModeCommand(HWND window) { return ApplyModeCommand(window, kModeNormal), true; }
+static bool TopmostModeCommand(HWND window) { return ApplyModeCommand(window, kModeTopmost), true; }
+static bool WallpaperModeCommand(HWND window) { return ApplyModeCommand(window, kModeWallpaper), true; }
+
+// With Shift every note takes the invoking note's new value; notes are not toggled one by one.
+static bool TaskbarCommand(HWND window) {
+    const int index = NoteIndex(window);
+    if (index < 0) return false;
+    const uint8_t value = NoteTable[index].taskbarFlag == 1 ? 0 : 1;
+    const bool all = ShiftHeld();
+    for (int i = all ? 0 : index; i < (all ? noteCount : index + 1); ++i) {
+        NoteTable[i].taskbarFlag = value;
+        SetDisplayMode(NoteWindowOf(NoteTable[i]), ModeOf(NoteTable[i]));
+    }
+    return true;
+}
+
+static bool BackColorCommand(HWND window) {
+    const int index = NoteIndex(window);
+    if (index < 0) return false;
+    CHOOSECOLORA choice = {};
+    choice.lStructSize = sizeof choice;
+    choice.hwndOwner = window;
+    choice.hInstance = reinterpret_cast<HWND>(programInstance);
+    choice.rgbResult = NoteTable[index].backColor;
+    choice.lpCustColors = customColors;
+    choice.Flags = CC_RGBINIT;
+    if (!ChooseColorA(&choice)) return false;
+    const int after = NoteIndex(window);
+    if (after < 0) return false;
+    NoteTable[after].backColor = choice.rgbResult;
+    RepaintNote(window);
+    return true;
+}
+
+constexpr DWORD kFontDialogFlags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_EFFECTS; // 0x141
+
+static bool FontCommand(HWND window) {
+    const int index = NoteIndex(window);
+    if (index < 0) return false;
+    CHOOSEFONTA choice;
+    LOGFONTA font;
+    std::memcpy(&choice, &NoteTable[index].fontDialog, sizeof choice);
+    std::memcpy(&font, &NoteTable[index].font, sizeof font);
+    choice.lStructSize = sizeof choice;
+    choice.hwndOwner = window;
+    choice.lpLogFont = &font;
+    choice.Flags = kFontDialogFlags;
+    if (!ChooseFontA(&choice)) return false;
+    const int after = NoteIndex(window);
+    if (after < 0) return false;
+    std::memcpy(&NoteTable[after].font, &font, sizeof font);
+    std::memcpy(&NoteTable[after].fontDialog, &choice, sizeof choice);
+    PointFontDialogAtOwnFont(NoteTable[after]);
+    RepaintNote(window);
+    return true;
+}
+
+static bool ArrangeCommand(HWND window) {
+    if (ShiftHeld() && !OpenPropertySheet(window, SheetPages::ArrangementOnly)) return true;
+    if (noteCount > 0) ArrangeNotes(window);
+    return true;
+}
+
+static bool WrapCommand(HWND window) {
+    const int index = NoteIndex(window);
+    if (index < 0) return false;
+    NoteTable[index].wrapFlag = NoteTable[index].wrapFlag == 0 ? 1 : 0;
+    RepaintNote(window);
+    return true;
+}
+
+// The help file lies beside the program with the extension .HLP.
+static bool HelpCommand(HWND window) {
+    char path[1024] = "";
+    GetModuleFileNameA(nullptr, path, sizeof path - 8);
+    if (char *dot = std::strrchr(path, '.')) lstrcpyA(dot, ".HLP");
+    WinHelpA(window, path, HELP_FINDER, 0);
+    return false;
+}
+
+static bool AboutCommand(HWND window) {
+    ShowAboutBox(window);
+    return false;
+}
+
+static bool DefaultSettingsCommand(HWND window) {
+    DefaultSettingsDialog(window);
+    return true;
+}
+
+static bool PropertiesCommand(HWND window) {
+    OpenPropertySheet(window, SheetPages::All);
+    return true;
+}
+
+static bool ExitCommand(HWND) {
+    if (!ShiftHeld() && MessageBoxA(nullptr, " \"" PROGRAM_NAME "\" を終了しますか？ ", "終了確認",
+                                    MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return false;
+    SaveAll();
+    while (noteCount != 0) CloseNote(noteCount - 1);
+    CloseNote(-1);
+    return false;
+}
+
+struct CommandEntry {
+    UINT id;
+    CommandFunction run;
+};
+
+static const CommandEntry kCommands[] = {
+    {IDM_MEMO_INPUT, MemoInputCommand},
+    {IDM_CLEAR, ClearCommand},
+    {IDM_UNDO, UndoCommand},
+    {IDM_NEW_NOTE, NewNoteCommand},
+    {IDM_PEEL_OFF, PeelOffCommand},
+    {IDM_HISTORY, HistoryCommand},
+    {IDM_COPY, CopyCommand},
+    {IDM_PASTE, PasteCommand},
+    {IDM_FILE_OUTPUT, FileOutputCommand},
+    {IDM_MODE_NORMAL, NormalModeCommand},
+    {IDM_MODE_TOPMOST, TopmostModeCommand},
+    {IDM_MODE_WALLPAPER, WallpaperModeCommand},
+    {IDM_TASKBAR, TaskbarCommand},
+    {IDM_BACK_COLOR, BackColorCommand},
+    {IDM_FONT, FontCommand},
+    {IDM_ARRANGE, ArrangeCommand},
+    {IDM_WRAP, WrapCommand},
+    {IDM_HELP_TOPICS, HelpCommand},
+    {IDM_ABOUT, AboutCommand},
+    {IDM_DEFAULT_SETTINGS, DefaultSettingsCommand},
+    {IDM_PROPERTIES, PropertiesCommand},
+    {IDM_EXIT, ExitCommand},
+};
+
+void DispatchCommand(HWND window, UINT command) {
+    lastCommandWindow = window;
+    for (const CommandEntry &entry : kCommands) {
+        if (entry.id != command) continue;
+        if (entry.run(window)) SaveAll();
+        return;
+    }
+}

@@ -1,0 +1,23 @@
+#include "app/dialog_centering.h"
+
+#include "app/commands.h"
+#include "app/program.h"
+#include "settings/defaults.h"
+
+bool CommandCameFromTray() { return lastCommandWindow == mainWindow; }
+
+POINT CenteredPosition(const RECT &r) {
+    // Each half is truncated towards zero on its own.
+    return POINT{(r.left - r.right) / 2 + screenWidth / 2, (r.top - r.bottom) / 2 + screenHeight / 2};
+}
+
+void CenterOnScreen(HWND window) {
+    RECT r;
+    GetWindowRect(window, &r);
+    const POINT p = CenteredPosition(r);
+    SetWindowPos(window, nullptr, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOREDRAW);
+}
+
+void CenterIfFromTray(HWND dialog) {
+    if (CommandCameFromTray()) CenterOnScreen(dialog);
+}

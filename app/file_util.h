@@ -1,0 +1,9 @@
+// Small file helpers shared by the loaders and savers.
+#pragma once
+#include <windows.h>
+
+bool FileExists(const char *path);
+// Creates the file empty when it does not exist yet.
+void CreateEmptyFileIfMissing(const char *path);
+// The file's size, or 0 when it is missing.
+DWORD FileSizeOf(const char *path);

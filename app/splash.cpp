@@ -1,0 +1,29 @@
+#include "app/splash.h"
+
+#include "app/dialog_centering.h"
+#include "app/program.h"
+#include "res/resource.h"
+
+static INT_PTR CALLBACK SplashProc(HWND, UINT, WPARAM, LPARAM) { return 0; }
+
+constexpr UINT kSplashPlacement = SWP_FRAMECHANGED | SWP_HIDEWINDOW | SWP_NOCOPYBITS; // 416
+
+void ShowSplash() {
+    HWND splash = CreateDialogParamA(programInstance, MAKEINTRESOURCEA(IDD_SPLASH), nullptr, SplashProc, 0);
+    if (!splash) return;
+    SetWindowLongA(splash, GWL_EXSTYLE, GetWindowLongA(splash, GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
+    RECT r;
+    GetWindowRect(splash, &r);
+    const POINT p = CenteredPosition(r);
+    SetWindowPos(splash, HWND_TOPMOST, p.x, p.y, r.right - r.left, r.bottom - r.top, kSplashPlacement);
+    ShowWindow(splash, SW_SHOW);
+    HDC dc = GetDC(splash);
+    DrawIcon(dc, 15, 10, programIcon);
+    ReleaseDC(splash, dc);
+    char text[64];
+    wsprintfA(text, "%s  Version %s", PROGRAM_NAME, PROGRAM_VERSION);
+    SetDlgItemTextA(splash, IDC_SPLASH_TEXT, text);
+    // The wait deliberately handles no messages: the splash blocks the program for a second.
+    Sleep(1000);
+    DestroyWindow(splash);
+}

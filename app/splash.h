@@ -1,0 +1,4 @@
+// The one-second splash window, shown at start-up and from the tray icon.
+#pragma once
+
+void ShowSplash();

@@ -1,0 +1,146 @@
+// Start-up in its fixed order, the message loop, and shutdown in its fixed order.
+#include "app/program.h"
+
+#include "app/background_bitmap.h"
+#include "app/commands.h"
+#include "app/data_file_names.h"
+#include "app/single_instance.h"
+#include "app/splash.h"
+#include "app/switches.h"
+#include "app/tray_icon.h"
+#include "notes/create_note.h"
+#include "notes/note_window.h"
+#include "notes/paint_note.h"
+#include "res/resource.h"
+#include "settings/defaults.h"
+#include "settings/defaults_file.h"
+#include "settings/settings.h"
+#include "store/note_table.h"
+#include "store/notes_file.h"
+
+#include <commctrl.h>
+
+HINSTANCE programInstance;
+HWND mainWindow;
+HICON programIcon;
+int timerMode, requireSavedNotes, ignoreSettings, perPathInstance;
+char settingsPath[kPathSize], logPath[kPathSize], defaultsPath[kPathSize];
+char notesPath[kNotesPathSize], backupPath[kPathSize];
+const char kWindowClassName[] = PROGRAM_NAME;
+
+static HANDLE instanceObject;
+static HACCEL accelerators;
+
+void ShowErrorMessage(const char *text) { MessageBoxA(nullptr, text, ERROR_CAPTION, MB_OK | MB_ICONEXCLAMATION); }
+
+static void ReadSwitches(char *tail) {
+    if (HasSwitch(tail, "/TIMER")) {
+        timerMode = 1;
+        if (!SetTimer(nullptr, kDateTimerId, 1000, DateMacroTimer)) timerMode = 0;
+    }
+    requireSavedNotes = HasSwitch(tail, "/S");
+    ignoreSettings = HasSwitch(tail, "/I");
+    perPathInstance = HasSwitch(tail, "/W");
+}
+
+void DeriveDataFileNames(const char *modulePath) {
+    DeriveDataFileName(modulePath, ".INI", settingsPath, sizeof settingsPath);
+    DeriveDataFileName(modulePath, ".LOG", logPath, sizeof logPath);
+    DeriveDataFileName(modulePath, ".DEF", defaultsPath, sizeof defaultsPath);
+    DeriveDataFileName(modulePath, ".DAT", notesPath, sizeof notesPath);
+    DeriveDataFileName(modulePath, ".OLD", backupPath, sizeof backupPath);
+}
+
+bool RegisterNoteClass() {
+    WNDCLASSA windowClass = {};
+    windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS; // 11
+    windowClass.lpfnWndProc = NoteWindowProc;
+    windowClass.hInstance = programInstance;
+    windowClass.hIcon = programIcon;
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = kWindowClassName;
+    return RegisterClassA(&windowClass) != 0;
+}
+
+HWND CreateMainWindow() {
+    mainWindow = CreateWindowExA(WS_EX_TOOLWINDOW, kWindowClassName, PROGRAM_NAME, WS_OVERLAPPEDWINDOW, 0, 0, 0, 0,
+                                 nullptr, nullptr, programInstance, nullptr);
+    return mainWindow;
+}
+
+// Opens the loaded records as notes; false when /S finds nothing worth showing.
+static bool RestoreNotes() {
+    if (recordsToSave > 0) {
+        if (requireSavedNotes && TextIsEmpty(NoteTable[0])) return false;
+        for (int i = 0, count = recordsToSave; i < count; ++i) CreateNote(nullptr, 0);
+    } else {
+        if (requireSavedNotes) return false;
+        if (openEmptyFirst) CreateNote(nullptr, 1);
+    }
+    return true;
+}
+
+static void LoadEverything() {
+    BackupNotesFile();
+    ResetDefaults();
+    LoadDefaultsFile(1);
+    programIcon = LoadIconA(programInstance, IDI_TAVLO);
+    RegisterNoteClass();
+    CreateMainWindow();
+    AddTrayIcon();
+    LoadSettings();
+    LoadNotesFile();
+    LoadBackgroundBitmap(backgroundBitmapPath);
+    if (ignoreSettings) ResetDefaults();
+}
+
+// The accelerators act on whichever window is in the foreground, not on the message's window.
+static int RunMessageLoop() {
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (TranslateAcceleratorA(GetForegroundWindow(), accelerators, &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+static void Shutdown() {
+    if (timerMode) KillTimer(nullptr, kDateTimerId);
+    RemoveTrayIcon();
+    DestroyWindow(mainWindow);
+    while (noteCount != 0) CloseNote(noteCount - 1);
+    DestroyNoteMenu();
+    ReleaseNoteTables();
+    CloseHandle(instanceObject);
+    if (backgroundBitmapLoaded) ReleaseBackgroundBitmap();
+}
+
+int RunProgram(HINSTANCE instance, char *commandTail) {
+    programInstance = instance;
+    ReadSwitches(commandTail);
+    instanceObject = AcquireSingleInstance(perPathInstance);
+    if (!instanceObject) return 0;
+    if (!AllocateNoteTables()) {
+        CloseHandle(instanceObject);
+        ShowErrorMessage(" メモリを確保できません. ");
+        return 0;
+    }
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    char modulePath[MAX_PATH + 1] = "";
+    GetModuleFileNameA(nullptr, modulePath, MAX_PATH);
+    DeriveDataFileNames(modulePath);
+    LoadEverything();
+    ShowSplash();
+    if (!RestoreNotes()) {
+        RemoveTrayIcon();
+        return 0;
+    }
+    recordsToSave = -1;
+    BuildNoteMenu();
+    accelerators = LoadAcceleratorsA(programInstance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
+    const int status = RunMessageLoop();
+    Shutdown();
+    return status;
+}

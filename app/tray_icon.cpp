@@ -1,0 +1,35 @@
+#include "app/tray_icon.h"
+
+#include "app/program.h"
+
+#include <shellapi.h>
+
+constexpr DWORD kTrayRecordSize = 88; // the first, smallest layout the shell accepts
+constexpr UINT kTrayIconId = 1;
+
+static NOTIFYICONDATAA TrayRecord() {
+    NOTIFYICONDATAA record = {};
+    record.cbSize = kTrayRecordSize;
+    record.hWnd = mainWindow;
+    record.uID = kTrayIconId;
+    record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    record.uCallbackMessage = kTrayCallbackMessage;
+    record.hIcon = programIcon;
+    wsprintfA(record.szTip, "%s Ver.%s", PROGRAM_NAME, PROGRAM_VERSION);
+    return record;
+}
+
+void AddTrayIcon() {
+    NOTIFYICONDATAA record = TrayRecord();
+    Shell_NotifyIconA(NIM_ADD, &record);
+}
+
+void RemoveTrayIcon() {
+    NOTIFYICONDATAA record = TrayRecord();
+    Shell_NotifyIconA(NIM_DELETE, &record);
+}
+
+UINT TaskbarCreatedMessage() {
+    static const UINT message = RegisterWindowMessageA("TaskbarCreated");
+    return message;
+}

@@ -1,0 +1,3 @@
+#include "notes/arrange_notes.h"
+
+void ArrangeNotes(HWND) {}

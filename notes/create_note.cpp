@@ -1,0 +1,121 @@
+#include "notes/create_note.h"
+
+#include "app/commands.h"
+#include "app/program.h"
+#include "notes/note_geometry.h"
+#include "settings/defaults.h"
+#include "settings/settings.h"
+#include "store/note_table.h"
+
+#include <cstring>
+
+constexpr DWORD kNoteStyle = WS_POPUP | WS_VISIBLE;
+constexpr DWORD kNoteExStyle = WS_EX_TOOLWINDOW | WS_EX_WINDOWEDGE | WS_EX_ACCEPTFILES; // 400
+constexpr DWORD kTaskbarExStyle = WS_EX_WINDOWEDGE | WS_EX_ACCEPTFILES;                  // 272
+
+static void StampCreationTime(NoteRecord &record) {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    record.created = CreationTime{now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
+}
+
+// A note made from the tray takes its place below the last note; one made from a note, below it.
+static void PlaceBelowReference(NoteRecord &record, HWND source) {
+    const HWND reference = lastCommandWindow == mainWindow ? NoteWindowOf(NoteTable[noteCount - 1]) : source;
+    RECT r;
+    GetWindowRect(reference, &r);
+    record.x = r.left;
+    record.y = r.bottom + noteSpacing;
+    record.width = r.right - r.left;
+    record.height = r.bottom - r.top;
+}
+
+static void PrepareNewRecord(NoteRecord &record, HWND source) {
+    std::memset(&record, 0, sizeof record);
+    record.backColor = templateNote.backColor;
+    record.font = templateNote.font;
+    record.fontDialog = templateNote.fontDialog;
+    PointFontDialogAtOwnFont(record);
+    StampCreationTime(record);
+    if (inheritPosition && noteCount > 0) {
+        PlaceBelowReference(record, source);
+    } else {
+        record.x = templateNote.x;
+        record.y = templateNote.y;
+        record.width = templateNote.width;
+        record.height = templateNote.height;
+    }
+}
+
+static void InheritFromSource(NoteRecord &record, HWND source) {
+    const NoteRecord &from = NoteTable[FindNote(source)];
+    if (source && noteCount > 0) {
+        record.backColor = inheritBackColor ? from.backColor : templateNote.backColor;
+        record.font = inheritFont ? from.font : templateNote.font;
+        record.fontDialog = inheritFont ? from.fontDialog : templateNote.fontDialog;
+        PointFontDialogAtOwnFont(record);
+    }
+    if (inheritTaskbar) record.taskbarFlag = from.taskbarFlag;
+    if (inheritWrap) record.wrapFlag = from.wrapFlag;
+    if (inheritDisplayMode) record.displayMode = (record.displayMode & 0xFFFF0000u) | ModeOf(from);
+}
+
+void CreateNote(HWND source, int correct) {
+    if (noteCount + 1 >= kTableSlots) {
+        ShowErrorMessage(" これ以上 " PROGRAM_NAME "は開けません (^_^;; ");
+        return;
+    }
+    NoteRecord &record = NoteTable[noteCount];
+    if (source) PrepareNewRecord(record, source);
+    if (correct) {
+        const NoteRect placed =
+            CorrectPlacement({record.x, record.y, record.width, record.height}, screenWidth, screenHeight);
+        record.x = placed.x;
+        record.y = placed.y;
+    }
+    HWND window = CreateWindowExA(kNoteExStyle, kWindowClassName, PROGRAM_NAME, kNoteStyle, record.x, record.y,
+                                  record.width, record.height, nullptr, nullptr, programInstance, nullptr);
+    // A note without a window could be neither seen nor removed, so it is not counted.
+    if (!window) {
+        std::memset(&record, 0, sizeof record);
+        return;
+    }
+    SetNoteWindow(record, window);
+    if (correct) InheritFromSource(record, source);
+    ShowWindow(window, SW_SHOWNORMAL);
+    UpdateWindow(window);
+    SetDisplayMode(window, ModeOf(record));
+    ++noteCount;
+}
+
+struct ModePlacement {
+    HWND insertAfter;
+    UINT flags;
+};
+
+static ModePlacement PlacementFor(int mode) {
+    constexpr UINT kBase = SWP_FRAMECHANGED | SWP_HIDEWINDOW | SWP_NOCOPYBITS; // 416
+    if (mode == kModeTopmost) return {HWND_TOPMOST, kBase};
+    if (mode == kModeWallpaper) return {HWND_BOTTOM, kBase | SWP_NOACTIVATE};
+    // Normal mode goes to the top of the ordinary windows; leaving topmost mode ends the topmost
+    // placement too, or the note would stay above everything.
+    return {HWND_NOTOPMOST, kBase};
+}
+
+void SetDisplayMode(HWND window, int mode) {
+    mode &= 0xFFFF;
+    NoteRecord &record = NoteTable[FindNote(window)];
+    ShowWindow(window, SW_HIDE);
+    const bool taskbarButton = record.taskbarFlag == 1 && mode != kModeWallpaper;
+    SetWindowLongA(window, GWL_EXSTYLE, taskbarButton ? kTaskbarExStyle : kNoteExStyle);
+    record.displayMode = (record.displayMode & 0xFFFF0000u) | static_cast<uint32_t>(mode);
+    RECT r;
+    GetWindowRect(window, &r);
+    record.x = r.left;
+    record.y = r.top;
+    record.width = r.right - r.left;
+    record.height = r.bottom - r.top;
+    const ModePlacement placement = PlacementFor(mode);
+    SetWindowPos(window, placement.insertAfter, r.left, r.top, record.width, record.height, placement.flags);
+    ShowWindow(window, SW_SHOWNA);
+}

@@ -1,0 +1,96 @@
+// Moving and resizing notes with the left mouse button.
+#include "notes/note_window.h"
+
+#include "app/program.h"
+#include "notes/note_geometry.h"
+#include "settings/defaults.h"
+#include "store/note_table.h"
+#include "store/notes_file.h"
+
+bool dragActive, resizeArmed;
+POINT dragAnchor;
+HWND savedForeground, savedCapture;
+
+// Wallpaper notes ignore the mouse, and so does a topmost first note that shows the clock.
+static bool IgnoresMouse(HWND window) {
+    const int index = FindNote(window);
+    const int mode = ModeOf(NoteTable[index]);
+    return mode == kModeWallpaper || (timerMode && index == 0 && noteCount > 0 && mode == kModeTopmost);
+}
+
+static void StoreWindowRect(HWND window) {
+    NoteRecord &record = NoteTable[FindNote(window)];
+    RECT r;
+    GetWindowRect(window, &r);
+    record.x = r.left;
+    record.y = r.top;
+    record.width = r.right - r.left;
+    record.height = r.bottom - r.top;
+}
+
+static void FollowPointer(HWND window, POINT p) {
+    RECT r;
+    GetWindowRect(window, &r);
+    const int dx = p.x - dragAnchor.x, dy = p.y - dragAnchor.y;
+    if (resizeArmed) {
+        // The top-left corner stays; only the size follows the pointer.
+        MoveWindow(window, r.left, r.top, ResizedExtent(r.right - r.left, dx), ResizedExtent(r.bottom - r.top, dy),
+                   TRUE);
+    } else {
+        MoveWindow(window, r.left + dx, r.top + dy, r.right - r.left, r.bottom - r.top, TRUE);
+    }
+    dragAnchor = p;
+}
+
+static void OnPointerMove(HWND window, int x, int y) {
+    RECT client;
+    GetClientRect(window, &client);
+    if (dragActive) {
+        POINT p = {x, y};
+        ClientToScreen(window, &p);
+        // Off the screen the note waits; the next accepted move makes up the whole distance.
+        if (PointerOnScreen(p.x, p.y, screenWidth, screenHeight)) FollowPointer(window, p);
+        return;
+    }
+    if (InGripZone(x, y, client.right, client.bottom)) {
+        SetCursor(LoadCursorA(nullptr, IDC_SIZENWSE));
+        resizeArmed = true;
+    } else if (resizeArmed) {
+        SetCursor(LoadCursorA(nullptr, IDC_ARROW));
+        resizeArmed = false;
+    }
+}
+
+static void OnButtonDown(HWND window, int x, int y) {
+    if (resizeArmed) SetCursor(LoadCursorA(nullptr, IDC_SIZENWSE));
+    savedForeground = GetForegroundWindow();
+    SetForegroundWindow(window);
+    savedCapture = SetCapture(window);
+    dragAnchor = POINT{x, y};
+    ClientToScreen(window, &dragAnchor);
+    dragActive = true;
+}
+
+static void OnButtonUp(HWND window) {
+    StoreWindowRect(window);
+    if (resizeArmed) {
+        SetCursor(LoadCursorA(nullptr, IDC_ARROW));
+        resizeArmed = false;
+    }
+    dragActive = false;
+    SetForegroundWindow(savedForeground);
+    if (savedCapture)
+        SetCapture(savedCapture);
+    else
+        ReleaseCapture();
+    SaveAll();
+}
+
+void HandleNoteMouse(HWND window, UINT message, int x, int y) {
+    if (IgnoresMouse(window)) return;
+    switch (message) {
+    case WM_MOUSEMOVE: OnPointerMove(window, x, y); break;
+    case WM_LBUTTONDOWN: OnButtonDown(window, x, y); break;
+    case WM_LBUTTONUP: OnButtonUp(window); break;
+    }
+}

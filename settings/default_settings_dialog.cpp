@@ -1,0 +1,3 @@
+#include "settings/default_settings_dialog.h"
+
+INT_PTR DefaultSettingsDialog(HWND) { return 0; }

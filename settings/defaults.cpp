@@ -1,0 +1,58 @@
+#include "settings/defaults.h"
+
+#include "app/commands.h"
+#include "notes/paint_note.h"
+#include "settings/settings.h"
+#include "store/note_table.h"
+
+#include <cstring>
+
+TemplateNote templateNote;
+int screenWidth, screenHeight;
+
+constexpr uint32_t kBuiltInBackColor = 0x80FFFF; // light yellow
+
+void RestoreBuiltInTemplate() {
+    templateNote.x = 150;
+    templateNote.y = 100;
+    templateNote.width = 220;
+    templateNote.height = 66;
+    templateNote.backColor = kBuiltInBackColor;
+    GetObjectA(GetStockObject(SYSTEM_FONT), sizeof(LOGFONTA), &templateNote.font);
+    templateNote.fontDialog.rgbColors = GetSysColor(COLOR_WINDOWTEXT);
+}
+
+static void ResetSettingsVariables() {
+    inheritDisplayMode = inheritTaskbar = inheritBackColor = inheritWrap = 0;
+    inheritPosition = inheritFont = 1;
+    arrangeCorner = 4021;
+    arrangeDirection = 4031;
+    noteSpacing = 3;
+    arrangeFromFirst = arrangeAfterSheet = 0;
+    sortKey = 1022;
+    sortOrder = 1025;
+}
+
+void ResetDefaults() {
+    ResetSettingsVariables();
+    noteCount = 0;
+    recordsToSave = 0;
+    screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    std::memset(customColors, 0, sizeof customColors);
+    std::memset(NoteTable, 0, kTableBytes);
+    std::memset(UndoTable, 0, kTableBytes);
+    lastClockReading.wSecond = 99; // no reading has it, so the first one counts as a change
+    RestoreBuiltInTemplate();
+}
+
+void ApplyTemplateToRecord(NoteRecord &record) {
+    record.x = templateNote.x;
+    record.y = templateNote.y;
+    record.width = templateNote.width;
+    record.height = templateNote.height;
+    record.backColor = templateNote.backColor;
+    record.font = templateNote.font;
+    record.fontDialog = templateNote.fontDialog;
+    PointFontDialogAtOwnFont(record);
+}

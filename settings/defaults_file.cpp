@@ -1,0 +1,34 @@
+#include "settings/defaults_file.h"
+
+#include "app/program.h"
+#include "settings/defaults.h"
+#include "settings/defaults_record.h"
+#include "settings/settings.h"
+#include "store/note_table.h"
+
+static void ApplyDefaultsRecord(const DefaultsRecord &r) {
+    const uint16_t mask = r.fieldMask;
+    if (mask & kMaskTaskbar) inheritTaskbar = static_cast<int8_t>(r.taskbarFlag);
+    if (mask & kMaskWrap) inheritWrap = static_cast<int8_t>(r.wrapFlag);
+    if (mask & kMaskX) templateNote.x = r.x;
+    if (mask & kMaskY) templateNote.y = r.y;
+    if (mask & kMaskWidth) templateNote.width = r.width;
+    if (mask & kMaskHeight) templateNote.height = r.height;
+    if (mask & kMaskDisplayMode) inheritDisplayMode = r.displayMode;
+    if (mask & kMaskBackColor) templateNote.backColor = r.backColor;
+    if (mask & kMaskFont) templateNote.font = r.font;
+    if (mask & kMaskFontDialog) templateNote.fontDialog = r.fontDialog;
+}
+
+void LoadDefaultsFile(int applyToSlot) {
+    HANDLE file = CreateFileA(defaultsPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+        DefaultsRecord record;
+        DWORD read = 0;
+        // A shorter file applies nothing.
+        if (ReadFile(file, &record, sizeof record, &read, nullptr) && read == sizeof record)
+            ApplyDefaultsRecord(record);
+        CloseHandle(file);
+    }
+    if (applyToSlot == 1) ApplyTemplateToRecord(NoteTable[0]);
+}

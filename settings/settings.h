@@ -1,0 +1,17 @@
+// The user's options, kept in the settings file beside the program.
+#pragma once
+#include <cstdint>
+
+constexpr int kBitmapPathSize = 260;
+
+extern int inheritPosition, inheritDisplayMode, inheritTaskbar, inheritBackColor, inheritFont, inheritWrap;
+extern int openEmptyFirst, openInputAtOnce;
+extern int arrangeCorner, arrangeDirection, noteSpacing, arrangeFromFirst, arrangeAfterSheet;
+extern int sortKey, sortOrder;
+extern int logEnabled, imeControl;
+extern char backgroundBitmapPath[kBitmapPathSize];
+
+// Reads the settings file once at start-up; creates it empty when missing.
+void LoadSettings();
+// Writes every integer key back (the bitmap path is never written).
+void SaveSettings();

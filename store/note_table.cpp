@@ -1,0 +1,57 @@
+#include "store/note_table.h"
+
+#include "app/program.h"
+
+#include <cstring>
+
+NoteRecord *NoteTable, *UndoTable, *WorkTable;
+int noteCount;
+int recordsToSave;
+
+static HGLOBAL tableBlock;
+
+bool AllocateNoteTables() {
+    tableBlock = GlobalAlloc(GMEM_FIXED | GMEM_ZEROINIT, 3 * kTableBytes);
+    if (!tableBlock) return false;
+    NoteTable = static_cast<NoteRecord *>(tableBlock);
+    UndoTable = NoteTable + kTableSlots;
+    WorkTable = UndoTable + kTableSlots;
+    return true;
+}
+
+void ReleaseNoteTables() {
+    if (tableBlock) GlobalFree(tableBlock);
+    tableBlock = nullptr;
+    NoteTable = UndoTable = WorkTable = nullptr;
+}
+
+int FindNote(HWND window) {
+    const uint32_t handle = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(window));
+    for (int i = 0; i < noteCount; ++i)
+        if (NoteTable[i].window == handle) return i;
+    return noteCount;
+}
+
+// Slots above the removed one move down in both tables, so each undo copy stays with its note.
+static void CompactTables(int index) {
+    for (int j = index; j < noteCount - 1; ++j) {
+        NoteTable[j] = NoteTable[j + 1];
+        UndoTable[j] = UndoTable[j + 1];
+    }
+    std::memset(&NoteTable[noteCount - 1], 0, sizeof(NoteRecord));
+    std::memset(&UndoTable[noteCount - 1], 0, sizeof(NoteRecord));
+    --noteCount;
+}
+
+void CloseNote(int index) {
+    if (index < 0) {
+        DestroyWindow(mainWindow);
+        return;
+    }
+    if (index >= noteCount) return;
+    const HWND window = NoteWindowOf(NoteTable[index]);
+    CompactTables(index);
+    // Messages sent while the window is destroyed already see the tables in their final state.
+    DestroyWindow(window);
+    if (noteCount > 0) SetActiveWindow(NoteWindowOf(NoteTable[index > 0 ? index - 1 : 0]));
+}

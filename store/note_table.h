@@ -1,0 +1,40 @@
+// The three note tables (notes, undo copies, arrangement scratch) and the open-note count.
+#pragma once
+#include <windows.h>
+#include <cstddef>
+
+#include "store/note_record.h"
+
+static_assert(sizeof(LOGFONTA) == sizeof(LogFontBytes), "font block mirrors LOGFONTA");
+static_assert(offsetof(LOGFONTA, lfFaceName) == offsetof(LogFontBytes, lfFaceName), "LOGFONTA face name");
+static_assert(sizeof(CHOOSEFONTA) == sizeof(FontDialogBytes), "font dialog block mirrors CHOOSEFONTA");
+static_assert(offsetof(CHOOSEFONTA, rgbColors) == offsetof(FontDialogBytes, rgbColors), "CHOOSEFONTA colour");
+static_assert(offsetof(CHOOSEFONTA, nSizeMax) == offsetof(FontDialogBytes, nSizeMax), "CHOOSEFONTA end");
+
+constexpr size_t kTableBytes = sizeof(NoteRecord) * kTableSlots;
+
+extern NoteRecord *NoteTable, *UndoTable, *WorkTable;
+extern int noteCount;     // open notes, 0 to 99
+extern int recordsToSave; // records the next write of the notes file takes
+
+// One zero-filled block for all three tables, held from start-up to shutdown.
+bool AllocateNoteTables();
+void ReleaseNoteTables();
+
+// The slot of the open note with this window, or noteCount when there is none.
+int FindNote(HWND window);
+
+// Removes the note in the slot (compacting both tables) and destroys its window; -1 destroys
+// the hidden main window instead, which ends the program's message loop.
+void CloseNote(int index);
+
+inline HWND NoteWindowOf(const NoteRecord &r) { return reinterpret_cast<HWND>(static_cast<uintptr_t>(r.window)); }
+inline void SetNoteWindow(NoteRecord &r, HWND window) {
+    r.window = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(window));
+}
+inline LOGFONTA *LogFontOf(NoteRecord &r) { return reinterpret_cast<LOGFONTA *>(&r.font); }
+
+// After a record's font block was filled from elsewhere, its LOGFONT pointer names its own font.
+inline void PointFontDialogAtOwnFont(NoteRecord &r) {
+    r.fontDialog.lpLogFont = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(&r.font));
+}

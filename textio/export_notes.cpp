@@ -1,0 +1,3 @@
+#include "textio/export_notes.h"
+
+void RunExportSequence(HWND) {}
