@@ -1,0 +1,105 @@
+// Helpers for the Windows tests: a private program state per test, modal dialogs driven from
+// inside their own loop, the Shift key, and a launcher for whole-program runs.
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "store/note_record.h"
+
+// ---- In-process program state ----
+
+// Sets up the program once per test executable (tables, window class, main window, menu) and
+// before each test empties the tables, resets every setting and gives the data files a fresh
+// private folder. Derive from it with TEST_F.
+#include <gtest/gtest.h>
+class ProgramTest : public testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    // The folder holding this test's data files (ends with a backslash).
+    std::string folder;
+};
+
+// Opens a note from a prepared record, as start-up restores one. Returns its window.
+HWND OpenNote(const NoteRecord &record);
+// A record with the built-in template's attributes, at the given place and with the text.
+NoteRecord MakeRecord(int x, int y, int width, int height, const char *text = "");
+// Closes every note (last first), as shutdown does.
+void CloseAllNotes();
+
+// Runs the window messages that are waiting, without blocking.
+void PumpMessages();
+// Pumps messages until the condition holds or the time runs out; returns the condition.
+bool WaitFor(const std::function<bool()> &condition, DWORD timeoutMs = 5000);
+
+// ---- Files ----
+std::string ReadFileBytes(const std::string &path);
+void WriteFileBytes(const std::string &path, const std::string &bytes);
+bool FileIsThere(const std::string &path);
+// Joins text bytes, for building expected file contents with embedded zeros.
+std::string Bytes(const void *data, size_t size);
+
+// ---- Keyboard ----
+// Sets or clears the Shift key in this thread's key state, as commands read it.
+void SetShift(bool held);
+struct ShiftScope {
+    ShiftScope() { SetShift(true); }
+    ~ShiftScope() { SetShift(false); }
+};
+
+// ---- Modal dialogs ----
+// One step of a dialog script: when a dialog with this caption appears (in this thread), act on
+// it. Steps run in order; a thread timer polls from inside the dialog's own message loop.
+struct DialogStep {
+    std::string caption;
+    std::function<void(HWND dialog)> act;
+};
+
+// Arms the script; the caller then runs the code that opens the dialogs. Dialogs that are still
+// open after timeoutMs are closed (and counted as a failure by DialogScriptDone).
+void ExpectDialogs(std::vector<DialogStep> steps, DWORD timeoutMs = 8000);
+// True when every step ran; disarms the script.
+bool DialogScriptDone();
+
+// Presses a button of a dialog as a click would.
+void PressButton(HWND dialog, int id);
+void SetCheck(HWND dialog, int id, bool checked);
+bool IsChecked(HWND dialog, int id);
+std::string ControlText(HWND dialog, int id);
+// The text of the message box's message (its static control).
+std::string MessageBoxText(HWND box);
+
+// ---- Pixels ----
+COLORREF PixelAt(HWND window, int x, int y);
+
+// ---- Whole-program runs ----
+// A copy of tavlo.exe in a fresh folder of its own, started with switches.
+class ProgramRun {
+public:
+    ProgramRun();
+    ~ProgramRun();
+    const std::string &Folder() const { return folder_; }
+    std::string DataFile(const char *extension) const { return folder_ + "tavlo" + extension; }
+    bool Start(const char *switches = "");
+    // The visible note windows of the process (the class of the notes), in z-order.
+    std::vector<HWND> NoteWindows() const;
+    bool WaitForNotes(size_t count, DWORD timeoutMs = 10000) const;
+    // Finds a top-level dialog of the process with the caption; null after the timeout.
+    HWND WaitForDialog(const char *caption, DWORD timeoutMs = 10000) const;
+    HWND MainWindow() const;
+    // Waits for the process to end; returns its exit status, or -1 after the timeout.
+    int WaitForExit(DWORD timeoutMs = 15000);
+    void Kill();
+    DWORD ProcessId() const { return info_.dwProcessId; }
+
+private:
+    std::string folder_;
+    PROCESS_INFORMATION info_{};
+};
+
+// A fresh folder under the temporary directory (ends with a backslash).
+std::string MakeTempFolder();
+void RemoveFolder(const std::string &folder);
