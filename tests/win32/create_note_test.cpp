@@ -1,0 +1,131 @@
+#include "tests/win32/harness.h"
+
+#include "app/commands.h"
+#include "app/program.h"
+#include "notes/create_note.h"
+#include "settings/defaults.h"
+#include "settings/settings.h"
+#include "store/note_table.h"
+
+#include <cstring>
+
+class CreateNoteTest : public ProgramTest {
+protected:
+    // A new note made from the window as a command on it would make it.
+    NoteRecord &NewFrom(HWND source) {
+        lastCommandWindow = source;
+        CreateNote(source, 1);
+        return NoteTable[noteCount - 1];
+    }
+    static RECT WindowRect(HWND window) {
+        RECT r;
+        GetWindowRect(window, &r);
+        return r;
+    }
+};
+
+TEST_F(CreateNoteTest, NewNoteGoesBelowItsSourceWithItsSize) {
+    noteSpacing = 3;
+    const HWND source = OpenNote(MakeRecord(100, 100, 220, 66, "source"));
+    const NoteRecord &made = NewFrom(source);
+    EXPECT_EQ(made.x, 100);
+    EXPECT_EQ(made.y, 169);
+    EXPECT_EQ(made.width, 220);
+    EXPECT_EQ(made.height, 66);
+    const RECT r = WindowRect(NoteWindowOf(made));
+    EXPECT_EQ(r.left, 100);
+    EXPECT_EQ(r.top, 169);
+    EXPECT_EQ(made.text[0], '\0');
+    EXPECT_NE(made.created.year, 0) << "stamped with the creation time";
+}
+
+TEST_F(CreateNoteTest, PlacementCorrectionsAtTheScreenEdges) {
+    const HWND low = OpenNote(MakeRecord(100, 690, 220, 66));
+    const NoteRecord &moved = NewFrom(low);
+    EXPECT_EQ(moved.y, 0);
+    EXPECT_EQ(moved.x, 116);
+
+    const HWND lowRight = OpenNote(MakeRecord(900, 690, 220, 66));
+    EXPECT_EQ(NewFrom(lowRight).x, 0) << "916 + 220 passes the right edge";
+
+    const HWND exact = OpenNote(MakeRecord(10, 633, 220, 66));
+    const NoteRecord &kept = NewFrom(exact);
+    EXPECT_EQ(kept.y, 702) << "ending exactly on the bottom edge is not moved";
+    EXPECT_EQ(kept.x, 10);
+}
+
+TEST_F(CreateNoteTest, FromTheTrayBelowTheLastNoteWithTemplateAttributes) {
+    inheritBackColor = inheritTaskbar = inheritWrap = inheritDisplayMode = 1;
+    NoteRecord first = MakeRecord(10, 10, 100, 50), second = MakeRecord(300, 200, 150, 80);
+    second.backColor = 0x0000FF;
+    second.taskbarFlag = second.wrapFlag = 1;
+    second.displayMode = kModeTopmost;
+    OpenNote(first);
+    OpenNote(second);
+    const NoteRecord &made = NewFrom(mainWindow);
+    EXPECT_EQ(made.x, 300);
+    EXPECT_EQ(made.y, 280 + noteSpacing);
+    EXPECT_EQ(made.width, 150);
+    EXPECT_EQ(made.backColor, templateNote.backColor);
+    EXPECT_EQ(made.taskbarFlag, 0);
+    EXPECT_EQ(made.wrapFlag, 0);
+    EXPECT_EQ(ModeOf(made), kModeNormal);
+}
+
+TEST_F(CreateNoteTest, FromTheTrayWithNoNoteAtTheTemplatePlace) {
+    const NoteRecord &made = NewFrom(mainWindow);
+    EXPECT_EQ(made.x, 150);
+    EXPECT_EQ(made.y, 100);
+    EXPECT_EQ(made.width, 220);
+    EXPECT_EQ(made.height, 66);
+    EXPECT_EQ(made.backColor, 0x80FFFFu);
+    EXPECT_EQ(TextColorOf(made), GetSysColor(COLOR_WINDOWTEXT));
+}
+
+TEST_F(CreateNoteTest, FontIsInheritedOnlyWhenAsked) {
+    NoteRecord styled = MakeRecord(10, 10, 100, 50);
+    std::strcpy(styled.font.lfFaceName, "IPAGothic");
+    styled.fontDialog.rgbColors = 0x123456;
+    const HWND source = OpenNote(styled);
+    inheritFont = 1;
+    const NoteRecord &withFont = NewFrom(source);
+    EXPECT_STREQ(withFont.font.lfFaceName, "IPAGothic");
+    EXPECT_EQ(TextColorOf(withFont), 0x123456u);
+    EXPECT_EQ(withFont.fontDialog.lpLogFont, static_cast<uint32_t>(reinterpret_cast<uintptr_t>(&withFont.font)));
+    inheritFont = 0;
+    const NoteRecord &plain = NewFrom(source);
+    EXPECT_STREQ(plain.font.lfFaceName, templateNote.font.lfFaceName);
+    EXPECT_EQ(TextColorOf(plain), TextColorOf(MakeRecord(0, 0, 1, 1)));
+}
+
+TEST_F(CreateNoteTest, DisplayModeIsInheritedOnlyWhenAsked) {
+    NoteRecord wallpaper = MakeRecord(10, 10, 100, 50);
+    wallpaper.displayMode = kModeWallpaper;
+    const HWND source = OpenNote(wallpaper);
+    inheritDisplayMode = 1;
+    EXPECT_EQ(ModeOf(NewFrom(source)), kModeWallpaper);
+    inheritDisplayMode = 0;
+    EXPECT_EQ(ModeOf(NewFrom(source)), kModeNormal);
+}
+
+TEST_F(CreateNoteTest, RestoredNotesAreNotCorrected) {
+    const HWND off = OpenNote(MakeRecord(2000, 1500, 100, 50, "far away"));
+    const RECT r = WindowRect(off);
+    EXPECT_EQ(r.left, 2000);
+    EXPECT_EQ(r.top, 1500);
+}
+
+TEST_F(CreateNoteTest, TheHundredthNoteIsRefusedWithTheLimitMessage) {
+    for (int i = 0; i < 98; ++i) OpenNote(MakeRecord(i, i, 20, 20));
+    OpenNote(MakeRecord(5, 5, 20, 20));
+    EXPECT_EQ(noteCount, 99) << "the 99th note is allowed";
+    std::string message;
+    ExpectDialogs({{ERROR_CAPTION, [&](HWND box) {
+                        message = MessageBoxText(box);
+                        PressButton(box, IDOK);
+                    }}});
+    NewFrom(NoteWindowOf(NoteTable[0]));
+    EXPECT_TRUE(DialogScriptDone());
+    EXPECT_EQ(message, " これ以上 タヴロは開けません (^_^;; ");
+    EXPECT_EQ(noteCount, 99);
+}

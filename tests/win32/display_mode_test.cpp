@@ -1,0 +1,66 @@
+#include "tests/win32/harness.h"
+
+#include "app/program.h"
+#include "notes/create_note.h"
+#include "notes/note_window.h"
+#include "store/note_table.h"
+#include "store/notes_file.h"
+
+class DisplayModeTest : public ProgramTest {};
+
+static LONG ExStyle(HWND window) { return GetWindowLongA(window, GWL_EXSTYLE); }
+
+TEST_F(DisplayModeTest, TaskbarButtonOnlyWithFlagOneAndNotInWallpaperMode) {
+    NoteRecord r = MakeRecord(10, 10, 100, 50);
+    r.taskbarFlag = 1;
+    const HWND note = OpenNote(r);
+    EXPECT_FALSE(ExStyle(note) & WS_EX_TOOLWINDOW);
+    SetDisplayMode(note, kModeWallpaper);
+    EXPECT_TRUE(ExStyle(note) & WS_EX_TOOLWINDOW) << "wallpaper notes have no taskbar button";
+    SetDisplayMode(note, kModeTopmost);
+    EXPECT_FALSE(ExStyle(note) & WS_EX_TOOLWINDOW);
+
+    NoteRecord two = MakeRecord(10, 100, 100, 50);
+    two.taskbarFlag = 2; // only exactly 1 gives a button
+    EXPECT_TRUE(ExStyle(OpenNote(two)) & WS_EX_TOOLWINDOW);
+}
+
+TEST_F(DisplayModeTest, ModesSetTheZOrderAndAreStored) {
+    const HWND note = OpenNote(MakeRecord(10, 10, 100, 50));
+    SetDisplayMode(note, kModeTopmost);
+    EXPECT_TRUE(ExStyle(note) & WS_EX_TOPMOST);
+    EXPECT_EQ(ModeOf(NoteTable[0]), kModeTopmost);
+    SetDisplayMode(note, kModeNormal);
+    EXPECT_FALSE(ExStyle(note) & WS_EX_TOPMOST) << "normal mode ends the topmost placement";
+    EXPECT_TRUE(IsWindowVisible(note));
+    SetDisplayMode(note, kModeWallpaper);
+    EXPECT_EQ(ModeOf(NoteTable[0]), kModeWallpaper);
+    for (HWND below = GetWindow(note, GW_HWNDNEXT); below; below = GetWindow(below, GW_HWNDNEXT))
+        EXPECT_FALSE(IsWindowVisible(below)) << "a visible window below the wallpaper note";
+}
+
+TEST_F(DisplayModeTest, ApplyingAModeStoresTheWindowsGeometry) {
+    const HWND note = OpenNote(MakeRecord(10, 10, 100, 50));
+    MoveWindow(note, 40, 60, 120, 70, TRUE);
+    SetDisplayMode(note, kModeNormal);
+    EXPECT_EQ(NoteTable[0].x, 40);
+    EXPECT_EQ(NoteTable[0].y, 60);
+    EXPECT_EQ(NoteTable[0].width, 120);
+    EXPECT_EQ(NoteTable[0].height, 70);
+}
+
+TEST_F(DisplayModeTest, WallpaperNotesRefuseMouseActivation) {
+    NoteRecord r = MakeRecord(10, 10, 100, 50);
+    r.displayMode = kModeWallpaper;
+    const HWND wallpaper = OpenNote(r);
+    const HWND normal = OpenNote(MakeRecord(200, 10, 100, 50));
+    EXPECT_EQ(SendMessageA(wallpaper, WM_MOUSEACTIVATE, 0, 0), MA_NOACTIVATEANDEAT);
+    EXPECT_NE(SendMessageA(normal, WM_MOUSEACTIVATE, 0, 0), MA_NOACTIVATEANDEAT);
+}
+
+TEST_F(DisplayModeTest, EndOfSessionSavesAndAgrees) {
+    OpenNote(MakeRecord(10, 10, 100, 50, "keep me"));
+    DeleteFileA(notesPath);
+    EXPECT_EQ(SendMessageA(mainWindow, WM_QUERYENDSESSION, 0, 0), TRUE);
+    EXPECT_EQ(ReadFileBytes(notesPath).size(), sizeof(NoteRecord));
+}

@@ -1,0 +1,124 @@
+#include "tests/win32/harness.h"
+
+#include "app/program.h"
+#include "store/note_table.h"
+#include "store/notes_file.h"
+
+class NoteMouseTest : public ProgramTest {
+protected:
+    // Sends a mouse message with a screen point, converted to the note's client coordinates
+    // as the platform would deliver it.
+    static void Mouse(HWND note, UINT message, int screenX, int screenY) {
+        POINT p = {screenX, screenY};
+        ScreenToClient(note, &p);
+        SendMessageA(note, message, message == WM_MOUSEMOVE ? 0 : MK_LBUTTON, MAKELPARAM(p.x, p.y));
+    }
+    static RECT WindowRect(HWND window) {
+        RECT r;
+        GetWindowRect(window, &r);
+        return r;
+    }
+};
+
+TEST_F(NoteMouseTest, DraggingMovesTheNoteAndSavesOnRelease) {
+    const HWND note = OpenNote(MakeRecord(100, 100, 220, 66, "drag"));
+    Mouse(note, WM_LBUTTONDOWN, 110, 110);
+    Mouse(note, WM_MOUSEMOVE, 140, 150);
+    Mouse(note, WM_MOUSEMOVE, 150, 170);
+    DeleteFileA(notesPath);
+    Mouse(note, WM_LBUTTONUP, 150, 170);
+    const RECT r = WindowRect(note);
+    EXPECT_EQ(r.left, 140);
+    EXPECT_EQ(r.top, 160);
+    EXPECT_EQ(NoteTable[0].x, 140);
+    EXPECT_EQ(NoteTable[0].y, 160);
+    EXPECT_EQ(ReadFileBytes(notesPath).size(), sizeof(NoteRecord)) << "saved on release";
+}
+
+TEST_F(NoteMouseTest, AClickWithoutMovementStillSaves) {
+    const HWND note = OpenNote(MakeRecord(100, 100, 220, 66, "click"));
+    DeleteFileA(notesPath);
+    Mouse(note, WM_LBUTTONDOWN, 110, 110);
+    Mouse(note, WM_LBUTTONUP, 110, 110);
+    EXPECT_TRUE(FileIsThere(notesPath));
+}
+
+TEST_F(NoteMouseTest, TheGripResizesKeepingTheTopLeftCorner) {
+    const HWND note = OpenNote(MakeRecord(100, 100, 220, 66, "resize"));
+    Mouse(note, WM_MOUSEMOVE, 315, 160); // client (215, 60): inside the grip
+    Mouse(note, WM_LBUTTONDOWN, 315, 160);
+    Mouse(note, WM_MOUSEMOVE, 345, 180);
+    Mouse(note, WM_LBUTTONUP, 345, 180);
+    const RECT r = WindowRect(note);
+    EXPECT_EQ(r.left, 100);
+    EXPECT_EQ(r.top, 100);
+    EXPECT_EQ(r.right - r.left, 250);
+    EXPECT_EQ(r.bottom - r.top, 86);
+    EXPECT_EQ(NoteTable[0].width, 250);
+}
+
+TEST_F(NoteMouseTest, AResizeStopsAtEightPixels) {
+    const HWND note = OpenNote(MakeRecord(100, 100, 220, 66, "shrink"));
+    Mouse(note, WM_MOUSEMOVE, 315, 160);
+    Mouse(note, WM_LBUTTONDOWN, 315, 160);
+    Mouse(note, WM_MOUSEMOVE, 20, 20);
+    Mouse(note, WM_LBUTTONUP, 20, 20);
+    const RECT r = WindowRect(note);
+    EXPECT_EQ(r.right - r.left, 8);
+    EXPECT_EQ(r.bottom - r.top, 8);
+    EXPECT_EQ(r.left, 100);
+}
+
+TEST_F(NoteMouseTest, LeavingTheGripEndsTheResizeMode) {
+    const HWND note = OpenNote(MakeRecord(100, 100, 220, 66, "grip"));
+    Mouse(note, WM_MOUSEMOVE, 315, 160);
+    Mouse(note, WM_MOUSEMOVE, 150, 120); // out of the grip again
+    Mouse(note, WM_LBUTTONDOWN, 150, 120);
+    Mouse(note, WM_MOUSEMOVE, 170, 130);
+    Mouse(note, WM_LBUTTONUP, 170, 130);
+    const RECT r = WindowRect(note);
+    EXPECT_EQ(r.right - r.left, 220) << "moved, not resized";
+    EXPECT_EQ(r.left, 120);
+}
+
+TEST_F(NoteMouseTest, OffScreenPointerIsIgnoredThenTheWholeDistanceIsMadeUp) {
+    const HWND note = OpenNote(MakeRecord(100, 100, 220, 66, "edge"));
+    Mouse(note, WM_LBUTTONDOWN, 110, 110);
+    Mouse(note, WM_MOUSEMOVE, -20, 110);
+    EXPECT_EQ(WindowRect(note).left, 100) << "the note waits while the pointer is off the screen";
+    Mouse(note, WM_MOUSEMOVE, 50, 130);
+    Mouse(note, WM_LBUTTONUP, 50, 130);
+    EXPECT_EQ(WindowRect(note).left, 40);
+    EXPECT_EQ(WindowRect(note).top, 120);
+}
+
+TEST_F(NoteMouseTest, WallpaperNotesIgnoreTheMouse) {
+    NoteRecord r = MakeRecord(100, 100, 220, 66, "wallpaper");
+    r.displayMode = kModeWallpaper;
+    const HWND note = OpenNote(r);
+    DeleteFileA(notesPath);
+    Mouse(note, WM_LBUTTONDOWN, 110, 110);
+    Mouse(note, WM_MOUSEMOVE, 200, 200);
+    Mouse(note, WM_LBUTTONUP, 200, 200);
+    EXPECT_EQ(WindowRect(note).left, 100);
+    EXPECT_FALSE(FileIsThere(notesPath)) << "no save either";
+}
+
+TEST_F(NoteMouseTest, UnderTimerTheTopmostFirstNoteStaysButOthersMove) {
+    timerMode = 1;
+    NoteRecord first = MakeRecord(100, 100, 220, 66, "clock");
+    first.displayMode = kModeTopmost;
+    const HWND clock = OpenNote(first);
+    NoteRecord second = first;
+    second.y = 300;
+    const HWND other = OpenNote(second);
+    for (HWND note : {clock, other}) {
+        const RECT before = WindowRect(note);
+        Mouse(note, WM_LBUTTONDOWN, before.left + 10, before.top + 10);
+        Mouse(note, WM_MOUSEMOVE, before.left + 30, before.top + 10);
+        Mouse(note, WM_LBUTTONUP, before.left + 30, before.top + 10);
+    }
+    EXPECT_EQ(WindowRect(clock).left, 100);
+    EXPECT_EQ(WindowRect(other).left, 120);
+    timerMode = 0;
+}
