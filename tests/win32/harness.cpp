@@ -262,9 +262,21 @@ static std::string ProgramPath() {
 
 ProgramRun::ProgramRun() : folder_(MakeTempFolder()) { CopyFileA(ProgramPath().c_str(), (folder_ + "tavlo.exe").c_str(), FALSE); }
 
+ProgramRun::ProgramRun(const ProgramRun &sameFolder) : folder_(sameFolder.folder_), ownsFolder_(false) {}
+
 ProgramRun::~ProgramRun() {
     Kill();
-    RemoveFolder(folder_);
+    if (ownsFolder_) RemoveFolder(folder_);
+}
+
+bool ProgramRun::Running() const {
+    return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+// The program first waits for input in its message loop, once start-up (splash included) is over.
+bool ProgramRun::WaitUntilRunning(DWORD timeoutMs) const {
+    if (!info_.hProcess || WaitForInputIdle(info_.hProcess, timeoutMs) != 0) return false;
+    return WaitFor([&] { return MainWindow() != nullptr; }, timeoutMs);
 }
 
 bool ProgramRun::Start(const char *switches) {

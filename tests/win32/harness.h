@@ -80,6 +80,8 @@ COLORREF PixelAt(HWND window, int x, int y);
 class ProgramRun {
 public:
     ProgramRun();
+    // A second run of the copy in another run's folder (shares its data files).
+    explicit ProgramRun(const ProgramRun &sameFolder);
     ~ProgramRun();
     const std::string &Folder() const { return folder_; }
     std::string DataFile(const char *extension) const { return folder_ + "tavlo" + extension; }
@@ -90,6 +92,9 @@ public:
     // Finds a top-level dialog of the process with the caption; null after the timeout.
     HWND WaitForDialog(const char *caption, DWORD timeoutMs = 10000) const;
     HWND MainWindow() const;
+    // Waits until start-up is over and the program's message loop answers.
+    bool WaitUntilRunning(DWORD timeoutMs = 15000) const;
+    bool Running() const;
     // Waits for the process to end; returns its exit status, or -1 after the timeout.
     int WaitForExit(DWORD timeoutMs = 15000);
     void Kill();
@@ -97,6 +102,7 @@ public:
 
 private:
     std::string folder_;
+    bool ownsFolder_ = true;
     PROCESS_INFORMATION info_{};
 };
 

@@ -1,0 +1,151 @@
+#include "tests/win32/harness.h"
+
+#include "app/program.h"
+#include "settings/defaults.h"
+#include "store/note_table.h"
+
+#include <cstring>
+#include <algorithm>
+#include <random>
+
+// Runs of the real program, each in a private folder with its own data files.
+class WholeProgramTest : public ProgramTest {
+protected:
+    static std::string Record(int x, int y, int width, int height, const char *text) {
+        const NoteRecord r = MakeRecord(x, y, width, height, text);
+        return Bytes(&r, sizeof r);
+    }
+};
+
+TEST_F(WholeProgramTest, ASecondCopyIsRefusedAndTheFirstRunsOn) {
+    ProgramRun first;
+    ASSERT_TRUE(first.Start());
+    ASSERT_TRUE(first.WaitUntilRunning());
+    ProgramRun second;
+    ASSERT_TRUE(second.Start());
+    const HWND box = second.WaitForDialog(ERROR_CAPTION);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageBoxText(box), " \"タヴロ\" は既に起動しています!! ");
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(second.WaitForExit(), 0);
+    EXPECT_TRUE(first.Running());
+}
+
+TEST_F(WholeProgramTest, WithSlashWCopiesFromTwoFoldersBothRun) {
+    ProgramRun one, two;
+    ASSERT_TRUE(one.Start("/w"));
+    ASSERT_TRUE(two.Start("/W"));
+    EXPECT_TRUE(one.WaitUntilRunning());
+    EXPECT_TRUE(two.WaitUntilRunning());
+    EXPECT_TRUE(one.Running());
+    EXPECT_TRUE(two.Running());
+}
+
+TEST_F(WholeProgramTest, WithAndWithoutSlashWFromOneFolderBothRun) {
+    ProgramRun plain;
+    ProgramRun perPath(plain);
+    ASSERT_TRUE(plain.Start());
+    ASSERT_TRUE(plain.WaitUntilRunning());
+    ASSERT_TRUE(perPath.Start("/W"));
+    EXPECT_TRUE(perPath.WaitUntilRunning());
+    EXPECT_TRUE(plain.Running());
+}
+
+TEST_F(WholeProgramTest, SlashSWithoutNotesEndsAfterTheSplash) {
+    ProgramRun run;
+    ASSERT_TRUE(run.Start("/S"));
+    EXPECT_EQ(run.WaitForExit(), 0);
+    EXPECT_FALSE(FileIsThere(run.DataFile(".DAT"))) << "nothing is saved";
+}
+
+TEST_F(WholeProgramTest, SlashSWithAnEmptyFirstNoteEnds) {
+    ProgramRun run;
+    WriteFileBytes(run.DataFile(".DAT"), Record(10, 10, 100, 50, "") + Record(10, 80, 100, 50, "text"));
+    ASSERT_TRUE(run.Start("/S"));
+    EXPECT_EQ(run.WaitForExit(), 0);
+}
+
+TEST_F(WholeProgramTest, SavedNotesAreRestoredAtTheirPlacesAndBackedUp) {
+    ProgramRun run;
+    const std::string notes = Record(30, 40, 200, 60, "one") + Record(300, 400, 150, 90, "two");
+    WriteFileBytes(run.DataFile(".DAT"), notes);
+    ASSERT_TRUE(run.Start("/S"));
+    ASSERT_TRUE(run.WaitUntilRunning());
+    ASSERT_TRUE(run.WaitForNotes(2));
+    std::vector<RECT> places;
+    for (HWND note : run.NoteWindows()) {
+        RECT r;
+        GetWindowRect(note, &r);
+        places.push_back(r);
+    }
+    std::sort(places.begin(), places.end(), [](const RECT &a, const RECT &b) { return a.left < b.left; });
+    EXPECT_EQ(places[0].left, 30);
+    EXPECT_EQ(places[0].top, 40);
+    EXPECT_EQ(places[0].right - places[0].left, 200);
+    EXPECT_EQ(places[1].left, 300);
+    EXPECT_EQ(places[1].bottom - places[1].top, 90);
+    EXPECT_EQ(ReadFileBytes(run.DataFile(".OLD")), notes);
+}
+
+TEST_F(WholeProgramTest, SlashIRestoresNothingAndLeavesTheFileUntilTheNextSave) {
+    ProgramRun run;
+    const std::string notes = Record(30, 40, 200, 60, "kept on disk");
+    WriteFileBytes(run.DataFile(".DAT"), notes);
+    ASSERT_TRUE(run.Start("/I"));
+    ASSERT_TRUE(run.WaitUntilRunning());
+    EXPECT_TRUE(run.NoteWindows().empty());
+    EXPECT_EQ(ReadFileBytes(run.DataFile(".DAT")), notes);
+    EXPECT_EQ(ReadFileBytes(run.DataFile(".OLD")), notes);
+    SendMessageA(run.MainWindow(), WM_QUERYENDSESSION, 0, 0);
+    EXPECT_EQ(ReadFileBytes(run.DataFile(".DAT")), "") << "the next save writes the empty table";
+}
+
+TEST_F(WholeProgramTest, AnEmptyFirstNoteOpensWhenAsked) {
+    ProgramRun run;
+    WriteFileBytes(run.DataFile(".INI"), "[作成方法]\r\n１枚目を開く=1\r\n");
+    ASSERT_TRUE(run.Start());
+    ASSERT_TRUE(run.WaitUntilRunning());
+    ASSERT_TRUE(run.WaitForNotes(1));
+    RECT r;
+    GetWindowRect(run.NoteWindows()[0], &r);
+    EXPECT_EQ(r.left, 150);
+    EXPECT_EQ(r.top, 100);
+    EXPECT_EQ(r.right - r.left, 220);
+    EXPECT_EQ(r.bottom - r.top, 66);
+}
+
+// Whenever the program dies, the notes file on disk is either the old or a new one, never
+// missing or cut short.
+TEST_F(WholeProgramTest, KillingTheProgramWhileItSavesNeverLosesTheNotesFile) {
+    std::mt19937 random(12345);
+    for (int round = 0; round < 6; ++round) {
+        ProgramRun run;
+        const std::string notes = Record(30, 40, 200, 60, "one") + Record(300, 400, 150, 90, "two");
+        WriteFileBytes(run.DataFile(".DAT"), notes);
+        ASSERT_TRUE(run.Start());
+        ASSERT_TRUE(run.WaitUntilRunning());
+        const HWND main = run.MainWindow();
+        for (int i = 0; i < 400; ++i) PostMessageA(main, WM_QUERYENDSESSION, 0, 0);
+        Sleep(random() % 200);
+        run.Kill();
+        const std::string after = ReadFileBytes(run.DataFile(".DAT"));
+        ASSERT_EQ(after.size(), notes.size()) << "round " << round;
+        EXPECT_EQ(std::memcmp(after.data() + 4, "one", 4), 0);
+    }
+}
+
+TEST_F(WholeProgramTest, NoNotesFileContentCrashesTheProgram) {
+    std::mt19937 random(4242);
+    for (size_t size : {1u, 1187u, 5000u, 120u * 1188u}) {
+        ProgramRun run;
+        std::string junk(size, '\0');
+        for (char &c : junk) c = static_cast<char>(random());
+        WriteFileBytes(run.DataFile(".DAT"), junk);
+        WriteFileBytes(run.DataFile(".INI"), junk.substr(0, 3000) + "\r\n[その他]\r\n背景BMP=" + run.Folder() + "\r\n");
+        ASSERT_TRUE(run.Start());
+        // A file of more than 99 records shows the limit message for the extra notes, if any.
+        if (HWND box = run.WaitForDialog(ERROR_CAPTION, 500)) PostMessageA(box, WM_COMMAND, IDOK, 0);
+        EXPECT_TRUE(run.WaitUntilRunning(30000)) << "size " << size;
+        EXPECT_TRUE(run.Running()) << "size " << size;
+    }
+}
