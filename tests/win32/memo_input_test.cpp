@@ -1,0 +1,310 @@
+#include "tests/win32/harness.h"
+
+#include "app/commands.h"
+#include "app/program.h"
+#include "res/resource.h"
+#include "settings/settings.h"
+#include "store/note_table.h"
+#include "textio/date_stamp.h"
+#include "textio/memo_input.h"
+
+#include <imm.h>
+
+#include <cstring>
+#include <string>
+
+class MemoInputTest : public ProgramTest {};
+
+static const char kMemoCaption[] = "メモ入力";
+static const char kFormatCaption[] = "入力フォーマット";
+
+static HWND OpenTextNote(const char *text) {
+    return OpenNote(MakeRecord(100, 100, 200, 80, text));
+}
+
+// The text of the first record in the notes file, or "" when there is none.
+static std::string SavedText() {
+    const std::string bytes = ReadFileBytes(notesPath);
+    if (bytes.size() < sizeof(NoteRecord)) return "";
+    return std::string(bytes.c_str() + offsetof(NoteRecord, text));
+}
+
+static StampTime Now() {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
+}
+
+static std::string StampOf(int format, const StampTime &time, bool fourDigitYear) {
+    char stamp[kStampTextSize] = "";
+    FormatDateStamp(format, time, fourDigitYear, stamp, sizeof stamp);
+    return stamp;
+}
+
+static bool DateButtonEnabled(HWND memo) {
+    return IsWindowEnabled(GetDlgItem(memo, IDC_DATE_BUTTON)) != FALSE;
+}
+
+// The clock is read just before and just after the stamp is made; it is one of the two.
+struct StampWindow {
+    StampTime before{}, after{};
+    bool Matches(const std::string &text, int format, bool fourDigitYear, const std::string &rest) const {
+        return text == StampOf(format, before, fourDigitYear) + "\r\n" + rest ||
+               text == StampOf(format, after, fourDigitYear) + "\r\n" + rest;
+    }
+};
+
+// Memo dialog: press the date button. Format dialog: choose the format and accept it, by OK or
+// by a double click in the list. Memo dialog: keep its text and press OK.
+static void ScriptStamp(StampWindow &clock, int format, bool fourDigitYear, bool byDoubleClick,
+                        std::string &stamped, bool &buttonEnabled) {
+    ExpectDialogs({
+        {kMemoCaption, [](HWND memo) { PressButton(memo, IDC_DATE_BUTTON); }},
+        {kFormatCaption,
+         [&, format, fourDigitYear, byDoubleClick](HWND dialog) {
+             const HWND list = GetDlgItem(dialog, IDC_FORMAT_LIST);
+             SendMessageA(list, LB_SETCURSEL, format, 0);
+             SetCheck(dialog, IDC_FOUR_DIGIT_YEAR, fourDigitYear);
+             clock.before = Now();
+             if (byDoubleClick)
+                 PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_FORMAT_LIST, LBN_DBLCLK),
+                              reinterpret_cast<LPARAM>(list));
+             else
+                 PressButton(dialog, IDOK);
+         }},
+        {kMemoCaption,
+         [&](HWND memo) {
+             clock.after = Now();
+             stamped = ControlText(memo, IDC_MEMO_EDIT);
+             buttonEnabled = DateButtonEnabled(memo);
+             PressButton(memo, IDOK);
+         }},
+    });
+}
+
+TEST_F(MemoInputTest, OkWithoutChangeKeepsTheTextTakesNoUndoCopyAndSaves) {
+    const HWND note = OpenTextNote("hello");
+    std::string shown;
+    ExpectDialogs({{kMemoCaption, [&](HWND memo) {
+                        shown = ControlText(memo, IDC_MEMO_EDIT);
+                        PressButton(memo, IDOK);
+                    }}});
+    SendMessageA(note, WM_LBUTTONDBLCLK, 0, 0);
+    ASSERT_TRUE(DialogScriptDone());
+    EXPECT_EQ(shown, "hello");
+    EXPECT_STREQ(editBuffer, "hello");
+    EXPECT_STREQ(NoteTable[0].text, "hello");
+    EXPECT_EQ(UndoTable[0].text[0], '\0') << "an unchanged text is no change to undo";
+    EXPECT_EQ(SavedText(), "hello");
+}
+
+TEST_F(MemoInputTest, OkWithANewTextStoresItKeepsTheOldForUndoAndSaves) {
+    const HWND note = OpenTextNote("old");
+    ExpectDialogs({{kMemoCaption, [](HWND memo) {
+                        SetDlgItemTextA(memo, IDC_MEMO_EDIT, "new\r\nline");
+                        PressButton(memo, IDOK);
+                    }}});
+    SendMessageA(note, WM_LBUTTONDBLCLK, 0, 0);
+    ASSERT_TRUE(DialogScriptDone());
+    EXPECT_STREQ(NoteTable[0].text, "new\r\nline");
+    EXPECT_STREQ(UndoTable[0].text, "old");
+    EXPECT_EQ(SavedText(), "new\r\nline");
+}
+
+TEST_F(MemoInputTest, CancelAndCloseReturnZeroAndLeaveTheText) {
+    const HWND note = OpenTextNote("keep");
+    std::strcpy(editBuffer, "keep");
+    ExpectDialogs({{kMemoCaption, [](HWND memo) {
+                        SetDlgItemTextA(memo, IDC_MEMO_EDIT, "typed but cancelled");
+                        PressButton(memo, IDCANCEL);
+                    }}});
+    EXPECT_EQ(RunMemoInputDialog(note), 0);
+    ASSERT_TRUE(DialogScriptDone());
+    EXPECT_STREQ(editBuffer, "keep");
+
+    ExpectDialogs({{kMemoCaption, [](HWND memo) {
+                        SetDlgItemTextA(memo, IDC_MEMO_EDIT, "typed but closed");
+                        PostMessageA(memo, WM_CLOSE, 0, 0);
+                    }}});
+    EXPECT_EQ(RunMemoInputDialog(note), 0);
+    ASSERT_TRUE(DialogScriptDone());
+    EXPECT_STREQ(editBuffer, "keep");
+    EXPECT_STREQ(NoteTable[0].text, "keep");
+}
+
+// After the dialog, OK or Cancel, the display mode is applied again: here a taskbar flag set
+// behind the window's back gets its taskbar button, and everything is saved.
+TEST_F(MemoInputTest, CancelStillReappliesTheDisplayModeAndSaves) {
+    const HWND note = OpenTextNote("keep");
+    NoteTable[0].taskbarFlag = 1;
+    ASSERT_TRUE(GetWindowLongA(note, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+    ExpectDialogs({{kMemoCaption, [](HWND memo) { PressButton(memo, IDCANCEL); }}});
+    SendMessageA(note, WM_LBUTTONDBLCLK, 0, 0);
+    ASSERT_TRUE(DialogScriptDone());
+    EXPECT_FALSE(GetWindowLongA(note, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+    EXPECT_EQ(SavedText(), "keep");
+    EXPECT_EQ(UndoTable[0].text[0], '\0');
+}
+
+TEST_F(MemoInputTest, MemoCommandOpensTheDialogThenReappliesTheModeAndSaves) {
+    const HWND note = OpenTextNote("before");
+    NoteTable[0].taskbarFlag = 1;
+    ExpectDialogs({{kMemoCaption, [](HWND memo) {
+                        SetDlgItemTextA(memo, IDC_MEMO_EDIT, "after");
+                        PressButton(memo, IDOK);
+                    }}});
+    DispatchCommand(note, IDM_MEMO_INPUT);
+    ASSERT_TRUE(DialogScriptDone());
+    EXPECT_STREQ(NoteTable[0].text, "after");
+    EXPECT_STREQ(UndoTable[0].text, "before");
+    EXPECT_FALSE(GetWindowLongA(note, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+    EXPECT_EQ(SavedText(), "after");
+}
+
+TEST_F(MemoInputTest, DateButtonThenCancelKeepsTheTextAndTheButton) {
+    const HWND note = OpenTextNote("abc");
+    int entries = -1, selected = -1;
+    bool fourDigits = true, enabled = false, focusInEdit = false;
+    std::string text, firstLabel, lastLabel;
+    ExpectDialogs({
+        {kMemoCaption, [](HWND memo) { PressButton(memo, IDC_DATE_BUTTON); }},
+        {kFormatCaption,
+         [&](HWND dialog) {
+             const HWND list = GetDlgItem(dialog, IDC_FORMAT_LIST);
+             entries = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+             selected = static_cast<int>(SendMessageA(list, LB_GETCURSEL, 0, 0));
+             char label[64] = "";
+             SendMessageA(list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(label));
+             firstLabel = label;
+             SendMessageA(list, LB_GETTEXT, 8, reinterpret_cast<LPARAM>(label));
+             lastLabel = label;
+             fourDigits = IsChecked(dialog, IDC_FOUR_DIGIT_YEAR);
+             PressButton(dialog, IDCANCEL);
+         }},
+        {kMemoCaption,
+         [&](HWND memo) {
+             text = ControlText(memo, IDC_MEMO_EDIT);
+             enabled = DateButtonEnabled(memo);
+             focusInEdit = GetFocus() == GetDlgItem(memo, IDC_MEMO_EDIT);
+             PressButton(memo, IDOK);
+         }},
+    });
+    SendMessageA(note, WM_LBUTTONDBLCLK, 0, 0);
+    ASSERT_TRUE(DialogScriptDone());
+    EXPECT_EQ(entries, 9);
+    EXPECT_EQ(selected, 0);
+    EXPECT_EQ(firstLabel, "YY年 MM月 DD日");
+    EXPECT_EQ(lastLabel, "MM/DD/YY HH:MM:SS(am/pm)");
+    EXPECT_FALSE(fourDigits);
+    EXPECT_EQ(text, "abc");
+    EXPECT_TRUE(enabled);
+    EXPECT_TRUE(focusInEdit);
+    EXPECT_STREQ(NoteTable[0].text, "abc");
+}
+
+TEST_F(MemoInputTest, FormatFourGoesInFrontOfTheTextAndDisablesTheButton) {
+    const HWND note = OpenTextNote("abc");
+    StampWindow clock;
+    std::string stamped;
+    bool enabled = true;
+    ScriptStamp(clock, 4, false, false, stamped, enabled);
+    SendMessageA(note, WM_LBUTTONDBLCLK, 0, 0);
+    ASSERT_TRUE(DialogScriptDone());
+    EXPECT_TRUE(clock.Matches(stamped, 4, false, "abc")) << "got " << stamped;
+    EXPECT_FALSE(enabled) << "one stamp per opening";
+    EXPECT_EQ(std::string(NoteTable[0].text), stamped);
+    EXPECT_EQ(SavedText(), stamped);
+}
+
+TEST_F(MemoInputTest, DoubleClickInTheListAcceptsAndTheYearCanHaveFourDigits) {
+    const HWND note = OpenTextNote("");
+    StampWindow clock;
+    std::string stamped;
+    bool enabled = true;
+    ScriptStamp(clock, 2, true, true, stamped, enabled);
+    SendMessageA(note, WM_LBUTTONDBLCLK, 0, 0);
+    ASSERT_TRUE(DialogScriptDone());
+    EXPECT_TRUE(clock.Matches(stamped, 2, true, "")) << "got " << stamped;
+    EXPECT_EQ(stamped.compare(0, 4, std::to_string(clock.before.year)), 0) << "got " << stamped;
+}
+
+TEST_F(MemoInputTest, AStampInFrontOfAFullNoteIsCutAt1023Bytes) {
+    const std::string full(kMaxTextBytes, 'x');
+    const HWND note = OpenTextNote(full.c_str());
+    StampWindow clock;
+    std::string stamped;
+    bool enabled = true;
+    ScriptStamp(clock, 3, false, false, stamped, enabled);
+    SendMessageA(note, WM_LBUTTONDBLCLK, 0, 0);
+    ASSERT_TRUE(DialogScriptDone());
+    const std::string kept(kMaxTextBytes - 10, 'x'); // "YY/MM/DD" and CR LF take 10 bytes
+    EXPECT_TRUE(clock.Matches(stamped, 3, false, kept)) << "got " << stamped.substr(0, 20);
+    EXPECT_EQ(std::strlen(NoteTable[0].text), 1023u);
+}
+
+TEST_F(MemoInputTest, AnEditFieldLongerThan1023BytesIsCut) {
+    const HWND note = OpenTextNote("short");
+    const std::string typed = std::string(1020, 'a') + "bcdefg";
+    ExpectDialogs({{kMemoCaption, [&](HWND memo) {
+                        SetDlgItemTextA(memo, IDC_MEMO_EDIT, typed.c_str());
+                        PressButton(memo, IDOK);
+                    }}});
+    SendMessageA(note, WM_LBUTTONDBLCLK, 0, 0);
+    ASSERT_TRUE(DialogScriptDone());
+    EXPECT_EQ(std::string(NoteTable[0].text), std::string(1020, 'a') + "bcd");
+    EXPECT_EQ(SavedText(), std::string(1020, 'a') + "bcd");
+}
+
+// A record from the notes file may fill its whole text field; the dialog shows 1023 bytes.
+TEST_F(MemoInputTest, ATextWithoutTerminatorIsShownCut) {
+    const HWND note = OpenTextNote("");
+    std::memset(NoteTable[0].text, 'z', kTextSize);
+    std::string shown;
+    ExpectDialogs({{kMemoCaption, [&](HWND memo) {
+                        shown = ControlText(memo, IDC_MEMO_EDIT);
+                        PressButton(memo, IDCANCEL);
+                    }}});
+    SendMessageA(note, WM_LBUTTONDBLCLK, 0, 0);
+    ASSERT_TRUE(DialogScriptDone());
+    EXPECT_EQ(shown, std::string(kMaxTextBytes, 'z'));
+}
+
+static bool InputMethodOpen(HWND window) {
+    const HIMC context = ImmGetContext(window);
+    const bool open = ImmGetOpenStatus(context) != FALSE;
+    ImmReleaseContext(window, context);
+    return open;
+}
+
+TEST_F(MemoInputTest, InputMethodIsOpenWhileTheDialogIsUpWhenAskedFor) {
+    const HWND note = OpenTextNote("text");
+    for (const int button : {IDOK, IDCANCEL, 0}) {
+        imeControl = 1;
+        bool openWhileUp = false;
+        HWND edit = nullptr;
+        ExpectDialogs({{kMemoCaption, [&, button](HWND memo) {
+                            edit = GetDlgItem(memo, IDC_MEMO_EDIT);
+                            openWhileUp = InputMethodOpen(edit);
+                            if (button)
+                                PressButton(memo, button);
+                            else
+                                PostMessageA(memo, WM_CLOSE, 0, 0);
+                        }}});
+        std::strcpy(editBuffer, "text");
+        RunMemoInputDialog(note);
+        ASSERT_TRUE(DialogScriptDone());
+        EXPECT_TRUE(openWhileUp) << "button " << button;
+        // The edit field is gone; the thread's input context is the one it used.
+        EXPECT_FALSE(InputMethodOpen(note)) << "button " << button;
+        EXPECT_EQ(memoEditWindow, edit);
+    }
+    imeControl = 0;
+    bool openWhileUp = true;
+    ExpectDialogs({{kMemoCaption, [&](HWND memo) {
+                        openWhileUp = InputMethodOpen(GetDlgItem(memo, IDC_MEMO_EDIT));
+                        PressButton(memo, IDCANCEL);
+                    }}});
+    RunMemoInputDialog(note);
+    ASSERT_TRUE(DialogScriptDone());
+    EXPECT_FALSE(openWhileUp) << "without the setting the input method is not touched";
+}
