@@ -1,20 +1,164 @@
 #include "notes/paint_note.h"
 
+#include "app/background_bitmap.h"
+#include "app/program.h"
+#include "notes/bitmap_file.h"
+#include "notes/date_macro.h"
+#include "notes/edge_colors.h"
+#include "notes/line_layout.h"
+#include "notes/note_title.h"
 #include "store/note_table.h"
+
+#include <algorithm>
+#include <cstring>
 
 int timerRepaintPending;
 SYSTEMTIME lastClockReading;
 
+constexpr int kTextMargin = 3; // text starts inside the two-pixel edge
+constexpr int kWrapMargin = 5; // wrapped lines end this far short of the client width
+constexpr int kTimerInset = 3; // the timer never repaints the edge
+
+// ---- Date macros ----
+
+static ClockReading ReadingOf(const SYSTEMTIME &t) {
+    return {t.wYear, t.wMonth, t.wDayOfWeek, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds};
+}
+
+int ExpandDateMacro(HWND, char *text) {
+    if (!timerMode) return 1;
+    const WORD previousSecond = lastClockReading.wSecond;
+    GetLocalTime(&lastClockReading);
+    const int changed = lastClockReading.wSecond != previousSecond;
+    const int macro = DateMacroOf(text);
+    if (macro == 0) return 1;
+    FormatDateMacro(macro, ReadingOf(lastClockReading), text, kTextSize);
+    return changed;
+}
+
+void CALLBACK DateMacroTimer(HWND, UINT, UINT_PTR, DWORD) {
+    timerRepaintPending = 1;
+    for (int i = 0; i < noteCount; ++i) {
+        if (DateMacroOf(NoteTable[i].text) == 0) continue;
+        const HWND window = NoteWindowOf(NoteTable[i]);
+        RECT inner;
+        GetClientRect(window, &inner);
+        InflateRect(&inner, -kTimerInset, -kTimerInset);
+        InvalidateRect(window, &inner, FALSE);
+    }
+}
+
+// ---- Drawing ----
+
+struct BitmapInfo256 {
+    BITMAPINFOHEADER header;
+    RGBQUAD colors[256];
+};
+
+// The platform is given copies of the checked header and colour table, so it reads no more
+// than what was found inside the loaded file.
+static HBITMAP DecodeBackgroundBitmap(HDC dc, BitmapParts *parts) {
+    if (!LocateBitmapParts(backgroundBitmap, backgroundBitmapSize, parts)) return nullptr;
+    BitmapInfo256 info = {};
+    std::memcpy(&info.header, backgroundBitmap + kBitmapFileHeaderSize, kBitmapInfoHeaderSize);
+    info.header.biSize = sizeof info.header; // the colour table follows these 40 bytes
+    info.header.biClrUsed = 0;               // the table is as long as the bit count implies
+    info.header.biSizeImage = 0;
+    std::memcpy(info.colors, backgroundBitmap + kColorTableOffset, parts->colorCount * sizeof(RGBQUAD));
+    return CreateDIBitmap(dc, &info.header, CBM_INIT, backgroundBitmap + parts->pixelOffset,
+                          reinterpret_cast<const BITMAPINFO *>(&info), DIB_RGB_COLORS);
+}
+
+static void DrawBackgroundBitmap(HDC dc, int width, int height) {
+    BitmapParts parts;
+    HBITMAP bitmap = DecodeBackgroundBitmap(dc, &parts);
+    if (!bitmap) return;
+    HDC memory = CreateCompatibleDC(dc);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    // Where the note is larger than the bitmap the background fill shows: it is copied
+    // unscaled from its top-left corner, never stretched or tiled.
+    const int rows = parts.height < 0 ? -parts.height : parts.height;
+    BitBlt(dc, 0, 0, std::min(width, static_cast<int>(parts.width)), std::min(height, rows), memory, 0, 0,
+           SRCCOPY);
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+    DeleteObject(bitmap);
+}
+
+static bool IsLeadByte(unsigned char byte) {
+    return IsDBCSLeadByte(byte) != 0;
+}
+
+// Draws the lines from (3, 3) down, one line step apart.
+static void DrawNoteText(HDC dc, const char *text, bool wrap, int clientWidth) {
+    TEXTMETRICA metrics;
+    GetTextMetricsA(dc, &metrics);
+    const WORD lineStep = static_cast<WORD>(metrics.tmHeight + metrics.tmExternalLeading);
+    const MeasureWidth measure = [dc](const char *s, size_t length) {
+        SIZE size = {0, 0};
+        GetTextExtentPoint32A(dc, s, static_cast<int>(length), &size);
+        return static_cast<int>(size.cx);
+    };
+    int y = kTextMargin;
+    for (const std::string &line :
+         LayOutLines(text, kTextSize, wrap, clientWidth - kWrapMargin, measure, IsLeadByte)) {
+        TextOutA(dc, kTextMargin, y, line.data(), static_cast<int>(line.size()));
+        y += lineStep;
+    }
+}
+
+// Background fill, the optional bitmap, then the text in the note's own font and colour.
+static void DrawNoteContents(HDC dc, NoteRecord &note, const char *text, const RECT &client) {
+    HFONT font = CreateFontIndirectA(LogFontOf(note));
+    HGDIOBJ previousFont = SelectObject(dc, font);
+    HBRUSH brush = CreateSolidBrush(note.backColor);
+    HGDIOBJ previousBrush = SelectObject(dc, brush);
+    FillRect(dc, &client, brush);
+    SetBkMode(dc, TRANSPARENT);
+    if (backgroundBitmapLoaded) DrawBackgroundBitmap(dc, client.right, client.bottom);
+    SetTextColor(dc, TextColorOf(note));
+    DrawNoteText(dc, text, note.wrapFlag != 0, client.right);
+    SelectObject(dc, previousBrush);
+    SelectObject(dc, previousFont);
+    DeleteObject(brush);
+    DeleteObject(font);
+}
+
+static void DrawEdge3D(HDC dc, COLORREF backColor, int width, int height) {
+    for (const EdgeLine &line : EdgeLines(backColor, width, height)) {
+        if (line.x2 < line.x1 || line.y2 < line.y1) continue;
+        HPEN pen = CreatePen(PS_SOLID, 1, line.color);
+        HGDIOBJ previous = SelectObject(dc, pen);
+        MoveToEx(dc, line.x1, line.y1, nullptr);
+        // LineTo leaves out its end point, so it is sent one pixel further.
+        if (line.y1 == line.y2)
+            LineTo(dc, line.x2 + 1, line.y2);
+        else
+            LineTo(dc, line.x2, line.y2 + 1);
+        SelectObject(dc, previous);
+        DeleteObject(pen);
+    }
+}
+
 void PaintNote(HWND window) {
-    const NoteRecord &record = NoteTable[FindNote(window)];
+    // A copy of the record and its text: the drawing below neither changes nor depends on the table.
+    NoteRecord note = NoteTable[FindNote(window)];
+    char text[kTextSize + 1];
+    std::memcpy(text, note.text, kTextSize);
+    text[kTextSize] = '\0';
+    // Left unpainted, the update region stays invalid and the platform asks again, until a
+    // reading in a new second lets the timer's repaint through.
+    if (!ExpandDateMacro(window, text) && timerRepaintPending) return;
+
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(window, &ps);
     RECT client;
     GetClientRect(window, &client);
-    HBRUSH brush = CreateSolidBrush(record.backColor);
-    FillRect(dc, &client, brush);
-    DeleteObject(brush);
+    DrawNoteContents(dc, note, text, client);
+    DrawEdge3D(dc, note.backColor, client.right, client.bottom);
     EndPaint(window, &ps);
+    // The title shows the stored text, so a date-macro note is titled with its macro.
+    SetWindowTextA(window, NoteTitle(note.text, kTextSize).c_str());
     timerRepaintPending = 0;
 }
 
@@ -29,5 +173,3 @@ void RepaintNote(HWND window) {
     InvalidateRect(window, nullptr, TRUE);
     UpdateWindow(window);
 }
-
-void CALLBACK DateMacroTimer(HWND, UINT, UINT_PTR, DWORD) { timerRepaintPending = 1; }

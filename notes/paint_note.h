@@ -2,10 +2,15 @@
 #pragma once
 #include <windows.h>
 
-extern int timerRepaintPending;
+extern int timerRepaintPending; // set by each timer tick, cleared by every completed paint
 extern SYSTEMTIME lastClockReading;
 
 void PaintNote(HWND window);
+
+// Under /TIMER: reads the clock and, when the text is a date macro, overwrites the working copy
+// (at least 1024 bytes) with the date and time. Returns 0 only for a macro note whose reading
+// is in the same second as the previous one, so that a timer-driven repaint may be skipped.
+int ExpandDateMacro(HWND window, char *text);
 
 // Repaints every note at once; with setWrap also switches wrapping on for each of them.
 void RedrawAllNotes(int setWrap);

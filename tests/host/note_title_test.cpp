@@ -1,0 +1,21 @@
+#include "notes/note_title.h"
+
+#include <gtest/gtest.h>
+
+TEST(NoteTitle, ProgramNameThenTheStoredText) {
+    EXPECT_EQ(NoteTitle("", 1024), "タヴロ - ");
+    EXPECT_EQ(NoteTitle("$$タヴロ$$DATE2$$", 1024), "タヴロ - $$タヴロ$$DATE2$$");
+}
+
+TEST(NoteTitle, LineBreaksShowAsOneBlankEach) {
+    EXPECT_EQ(NoteTitle("one\r\ntwo\r\n\r\nthree", 1024), "タヴロ - one two  three");
+    EXPECT_EQ(NoteTitle("a\rb\nc\r", 1024), "タヴロ - a b c ");
+    EXPECT_EQ(NoteTitle("\x95\x5C\r\n", 1024), "タヴロ - \x95\x5C ") << "a trail byte 0x5C stays";
+}
+
+TEST(NoteTitle, AFieldWithoutNulEndsAtItsSize) {
+    const char field[4] = {'a', 'b', 'c', 'd'};
+    EXPECT_EQ(NoteTitle(field, 3), "タヴロ - abc");
+    const char split[3] = {'a', '\r', '\n'};
+    EXPECT_EQ(NoteTitle(split, 2), "タヴロ - a ");
+}
