@@ -6,35 +6,52 @@
 
 #include <cstring>
 
+// A movable block with the whole text field and one zero byte more, so that it always ends in a
+// terminator; null when no memory is to be had.
+static HGLOBAL TextBlock(const NoteRecord &note) {
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, kTextSize + 1);
+    if (!block) return nullptr;
+    void *bytes = GlobalLock(block);
+    if (!bytes) {
+        GlobalFree(block);
+        return nullptr;
+    }
+    std::memcpy(bytes, note.text, kTextSize);
+    GlobalUnlock(block);
+    return block;
+}
+
 int CopyNoteText(HWND window) {
     if (!OpenClipboard(window)) return 0;
-    // One byte more than the text field, so the block always ends in a zero byte.
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, kTextSize + 1);
+    HGLOBAL block = TextBlock(NoteTable[FindNote(window)]);
     if (!block) {
-        CloseClipboard();
+        CloseClipboard(); // the clipboard keeps what it held
         return 0;
     }
-    std::memcpy(GlobalLock(block), NoteTable[FindNote(window)].text, kTextSize);
-    GlobalUnlock(block);
     EmptyClipboard();
-    SetClipboardData(CF_TEXT, block);
+    // The clipboard owns the block once it has taken it; a refused block is still ours to free.
+    if (!SetClipboardData(CF_TEXT, block)) GlobalFree(block);
     CloseClipboard();
     return 1;
+}
+
+// The clipboard text, cut byte-exact at 1023 bytes even inside a double-byte character, replaces
+// the note's text. The rest of the field is cleared, so no old text stays behind in the file.
+static void TakeText(HWND window, const char *text, size_t blockSize) {
+    // Measured within the block, so a clipboard text without a terminator is still safe.
+    const size_t length = strnlen(text, blockSize < kMaxTextBytes ? blockSize : kMaxTextBytes);
+    const int index = FindNote(window);
+    UndoTable[index] = NoteTable[index];
+    std::memset(NoteTable[index].text, 0, kTextSize);
+    std::memcpy(NoteTable[index].text, text, length);
+    RepaintNote(window);
 }
 
 int PasteNoteText(HWND window) {
     if (!OpenClipboard(window)) return 0;
     HANDLE data = IsClipboardFormatAvailable(CF_TEXT) ? GetClipboardData(CF_TEXT) : nullptr;
-    const char *text = data ? static_cast<const char *>(GlobalLock(data)) : nullptr;
-    if (text) {
-        // Measured within the block, so a clipboard text without a terminator is still safe.
-        const size_t limit = GlobalSize(data);
-        const size_t length = strnlen(text, limit < kMaxTextBytes ? limit : kMaxTextBytes);
-        const int index = FindNote(window);
-        UndoTable[index] = NoteTable[index];
-        std::memcpy(NoteTable[index].text, text, length);
-        NoteTable[index].text[length] = '\0';
-        RepaintNote(window);
+    if (const char *text = data ? static_cast<const char *>(GlobalLock(data)) : nullptr) {
+        TakeText(window, text, GlobalSize(data));
         GlobalUnlock(data);
     }
     CloseClipboard();

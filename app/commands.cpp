@@ -3,6 +3,7 @@
 
 #include "app/about_box.h"
 #include "app/file_util.h"
+#include "app/help_file_name.h"
 #include "app/program.h"
 #include "notes/arrange_notes.h"
 #include "notes/create_note.h"
@@ -21,12 +22,20 @@
 HWND lastCommandWindow;
 COLORREF customColors[16];
 
-bool ShiftHeld() { return (GetKeyState(VK_SHIFT) & 0x8000) != 0; }
+bool ShiftHeld() {
+    return (GetKeyState(VK_SHIFT) & 0x8000) != 0;
+}
 
 // The note's slot, or -1 when the window is not an open note (the main window, a closed note).
 static int NoteIndex(HWND window) {
     const int index = FindNote(window);
     return index < noteCount ? index : -1;
+}
+
+// After a dialog: false when the command came from a note that was closed meanwhile, so that
+// nothing more is done on its behalf. The tray (the main window) has no note to lose.
+static bool InvokerStillThere(HWND window) {
+    return window == mainWindow || NoteIndex(window) >= 0;
 }
 
 // Each command returns whether SaveAll is to run after it.
@@ -64,7 +73,10 @@ static bool CreateNoteFrom(HWND window) {
 }
 
 static bool NewNoteCommand(HWND window) {
-    if (ShiftHeld() && !OpenPropertySheet(window, SheetPages::CreationOnly)) return true;
+    if (ShiftHeld()) {
+        if (!OpenPropertySheet(window, SheetPages::CreationOnly)) return true;
+        if (!InvokerStillThere(window)) return true; // the sheet may have changed settings
+    }
     if (CreateNoteFrom(window) && openInputAtOnce)
         SendMessageA(NoteWindowOf(NoteTable[noteCount - 1]), WM_LBUTTONDBLCLK, 0, 0);
     return true;
@@ -78,25 +90,30 @@ static bool PeelOffCommand(HWND window) {
     return true;
 }
 
+// The chosen history text replaces the note's text; the old record becomes its undo copy.
 static void RestoreIntoNote(HWND window) {
     const int index = NoteIndex(window);
-    if (index < 0) return; // the note was removed while the dialog was open
     UndoTable[index] = NoteTable[index];
+    std::memset(NoteTable[index].text, 0, kTextSize);
     std::memcpy(NoteTable[index].text, historyText, kTextSize);
     RepaintNote(window);
 }
 
+// A full table makes CreateNote refuse with its own message; then nothing is restored.
+static void RestoreIntoNewNote(HWND window) {
+    if (!CreateNoteFrom(window)) return;
+    NoteRecord &created = NoteTable[noteCount - 1];
+    std::memcpy(created.text, historyText, kTextSize);
+    RepaintNote(NoteWindowOf(created));
+}
+
 static bool HistoryCommand(HWND window) {
     if (!FileExists(logPath)) return false;
-    if (!HistoryDialog(window)) return true;
-    if (restoreToNewNote || noteCount == 0 || window == mainWindow) {
-        if (!CreateNoteFrom(window)) return true;
-        NoteRecord &created = NoteTable[noteCount - 1];
-        std::memcpy(created.text, historyText, kTextSize);
-        RepaintNote(NoteWindowOf(created));
-    } else {
+    if (!HistoryDialog(window) || !InvokerStillThere(window)) return true;
+    if (restoreToNewNote || noteCount == 0 || window == mainWindow)
+        RestoreIntoNewNote(window);
+    else
         RestoreIntoNote(window);
-    }
     return true;
 }
 
@@ -117,16 +134,27 @@ static bool FileOutputCommand(HWND window) {
     return false;
 }
 
-static void ApplyModeCommand(HWND window, int mode) {
+// With Shift every open note takes the mode (and the save runs even when none is open);
+// without it the command needs a note.
+static bool ApplyModeCommand(HWND window, int mode) {
     if (ShiftHeld()) {
-        for (int i = 0; i < noteCount; ++i) SetDisplayMode(NoteWindowOf(NoteTable[i]), mode);
-    } else if (NoteIndex(window) >= 0) {
-        SetDisplayMode(window, mode);
+        for (int i = 0; i < noteCount; ++i)
+            SetDisplayMode(NoteWindowOf(NoteTable[i]), mode);
+        return true;
     }
+    if (NoteIndex(window) < 0) return false;
+    SetDisplayMode(window, mode);
+    return true;
 }
-static bool NormalModeCommand(HWND window) { return ApplyModeCommand(window, kModeNormal), true; }
-static bool TopmostModeCommand(HWND window) { return ApplyModeCommand(window, kModeTopmost), true; }
-static bool WallpaperModeCommand(HWND window) { return ApplyModeCommand(window, kModeWallpaper), true; }
+static bool NormalModeCommand(HWND window) {
+    return ApplyModeCommand(window, kModeNormal);
+}
+static bool TopmostModeCommand(HWND window) {
+    return ApplyModeCommand(window, kModeTopmost);
+}
+static bool WallpaperModeCommand(HWND window) {
+    return ApplyModeCommand(window, kModeWallpaper);
+}
 
 // With Shift every note takes the invoking note's new value; notes are not toggled one by one.
 static bool TaskbarCommand(HWND window) {
@@ -196,12 +224,14 @@ static bool WrapCommand(HWND window) {
     return true;
 }
 
-// The help file lies beside the program with the extension .HLP.
+// The help file lies beside the program with the extension .HLP; the viewer opens on its
+// contents and index.
 static bool HelpCommand(HWND window) {
-    char path[1024] = "";
-    GetModuleFileNameA(nullptr, path, sizeof path - 8);
-    if (char *dot = std::strrchr(path, '.')) lstrcpyA(dot, ".HLP");
-    WinHelpA(window, path, HELP_FINDER, 0);
+    char modulePath[1024] = "";
+    GetModuleFileNameA(nullptr, modulePath, sizeof modulePath);
+    char helpPath[1024];
+    DeriveHelpFileName(modulePath, helpPath, sizeof helpPath);
+    WinHelpA(window, helpPath, HELP_FINDER, 0);
     return false;
 }
 
@@ -225,7 +255,8 @@ static bool ExitCommand(HWND) {
                                     MB_YESNO | MB_ICONQUESTION) != IDYES)
         return false;
     SaveAll();
-    while (noteCount != 0) CloseNote(noteCount - 1);
+    while (noteCount != 0)
+        CloseNote(noteCount - 1);
     CloseNote(-1);
     return false;
 }

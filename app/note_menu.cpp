@@ -20,12 +20,18 @@ struct MenuEntry {
 };
 
 static const MenuEntry kMenuHead[] = {
-    {IDM_MEMO_INPUT, "メモ入力... (&M)"},   {IDM_CLEAR, "クリア (&D)"},
-    {IDM_UNDO, "元に戻す (&U)"},            {kSeparator, nullptr},
-    {IDM_NEW_NOTE, "新しいタヴロ (&N)"},    {IDM_PEEL_OFF, "はがす (&Q)"},
-    {IDM_HISTORY, "タヴロ 履歴 (&G)"},      {kSeparator, nullptr},
-    {IDM_COPY, "コピー (&C)"},              {IDM_PASTE, "貼り付け (&V)"},
-    {IDM_FILE_OUTPUT, "ファイル出力 (&I)"}, {kSeparator, nullptr},
+    {IDM_MEMO_INPUT, "メモ入力... (&M)"},
+    {IDM_CLEAR, "クリア (&D)"},
+    {IDM_UNDO, "元に戻す (&U)"},
+    {kSeparator, nullptr},
+    {IDM_NEW_NOTE, "新しいタヴロ (&N)"},
+    {IDM_PEEL_OFF, "はがす (&Q)"},
+    {IDM_HISTORY, "タヴロ 履歴 (&G)"},
+    {kSeparator, nullptr},
+    {IDM_COPY, "コピー (&C)"},
+    {IDM_PASTE, "貼り付け (&V)"},
+    {IDM_FILE_OUTPUT, "ファイル出力 (&I)"},
+    {kSeparator, nullptr},
 };
 static const MenuEntry kDisplayModeEntries[] = {
     {IDM_MODE_NORMAL, "通常ﾓｰﾄﾞ (&L)"},    {IDM_MODE_TOPMOST, "前面ﾓｰﾄﾞ (&O)"},
@@ -33,11 +39,16 @@ static const MenuEntry kDisplayModeEntries[] = {
     {IDM_TASKBAR, "ﾀｽｸﾊﾞｰ表示 (&J)"},
 };
 static const MenuEntry kMenuTail[] = {
-    {IDM_BACK_COLOR, "背景色...(&B)"},      {IDM_FONT, "フォント...(&F)"},
-    {IDM_ARRANGE, "タヴロ 整列(&T)"},       {IDM_WRAP, "折り返し表示(&K)"},
-    {kSeparator, nullptr},                   {IDM_HELP_TOPICS, "ﾄﾋﾟｯｸの検索...(&H)"},
-    {IDM_ABOUT, "ﾊﾞｰｼﾞｮﾝ情報...(&A)"},     {IDM_DEFAULT_SETTINGS, "ﾃﾞﾌｫﾙﾄ設定...(&E)"},
-    {IDM_PROPERTIES, "ﾌﾟﾛﾊﾟﾃｨ...(&R)"},     {kSeparator, nullptr},
+    {IDM_BACK_COLOR, "背景色...(&B)"},
+    {IDM_FONT, "フォント...(&F)"},
+    {IDM_ARRANGE, "タヴロ 整列(&T)"},
+    {IDM_WRAP, "折り返し表示(&K)"},
+    {kSeparator, nullptr},
+    {IDM_HELP_TOPICS, "ﾄﾋﾟｯｸの検索...(&H)"},
+    {IDM_ABOUT, "ﾊﾞｰｼﾞｮﾝ情報...(&A)"},
+    {IDM_DEFAULT_SETTINGS, "ﾃﾞﾌｫﾙﾄ設定...(&E)"},
+    {IDM_PROPERTIES, "ﾌﾟﾛﾊﾟﾃｨ...(&R)"},
+    {kSeparator, nullptr},
     {IDM_EXIT, "タヴロ 終了 (&X)"},
 };
 
@@ -85,7 +96,8 @@ static void UpdateForNote(HWND window) {
     SetEnabled(IDM_CLEAR, !TextIsEmpty(note));
     SetEnabled(IDM_COPY, !TextIsEmpty(note));
     SetEnabled(IDM_UNDO, !TextIsEmpty(UndoTable[index]));
-    for (UINT id : {IDM_MODE_NORMAL, IDM_MODE_TOPMOST, IDM_MODE_WALLPAPER}) SetChecked(id, false);
+    for (UINT id : {IDM_MODE_NORMAL, IDM_MODE_TOPMOST, IDM_MODE_WALLPAPER})
+        SetChecked(id, false);
     SetChecked(IDM_MODE_NORMAL + ModeOf(note), true);
     SetEnabled(IDM_PASTE, IsClipboardFormatAvailable(CF_TEXT));
     SetChecked(IDM_WRAP, note.wrapFlag != 0);
@@ -94,8 +106,8 @@ static void UpdateForNote(HWND window) {
 }
 
 static void UpdateForTray() {
-    for (UINT id : {IDM_MEMO_INPUT, IDM_CLEAR, IDM_UNDO, IDM_PEEL_OFF, IDM_COPY, IDM_PASTE, IDM_BACK_COLOR, IDM_FONT,
-                    IDM_WRAP, IDM_DEFAULT_SETTINGS})
+    for (UINT id : {IDM_MEMO_INPUT, IDM_CLEAR, IDM_UNDO, IDM_PEEL_OFF, IDM_COPY, IDM_PASTE, IDM_BACK_COLOR,
+                    IDM_FONT, IDM_WRAP, IDM_DEFAULT_SETTINGS})
         SetEnabled(id, false);
     SetDisplayModeEntryEnabled(false);
     SetEnabled(IDM_ARRANGE, noteCount != 0);

@@ -1,0 +1,7 @@
+// The name of the help file, derived from the executable's own path.
+#pragma once
+#include <cstddef>
+
+// Replaces the last "." of the module path and all after it with ".HLP". A path without any "."
+// is taken unchanged: the help viewer only reads the file it is given. The result is cut to fit.
+void DeriveHelpFileName(const char *modulePath, char *out, size_t outSize);
