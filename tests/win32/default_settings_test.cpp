@@ -83,20 +83,6 @@ TEST_F(DefaultSettingsTest, SavingTheSizeWritesItAndTheNextNewNoteTakesIt) {
     EXPECT_EQ(r.bottom - r.top, 200);
 }
 
-TEST_F(DefaultSettingsTest, FromTheTrayWithNoNoteOpenTheNewNoteTakesTheSavedSize) {
-    const HWND note = OpenNote(MakeRecord(40, 60, 300, 200, "sized"));
-    ScriptDefaults({IDC_DEF_SIZE}, IDOK);
-    DispatchCommand(note, IDM_DEFAULT_SETTINGS);
-    ASSERT_TRUE(DialogScriptDone());
-    CloseAllNotes();
-    lastCommandWindow = mainWindow;
-    CreateNote(mainWindow, 1);
-    ASSERT_EQ(noteCount, 1);
-    const RECT r = WindowRectOf(NoteWindowOf(NoteTable[0]));
-    EXPECT_EQ(r.right - r.left, 300);
-    EXPECT_EQ(r.bottom - r.top, 200);
-}
-
 TEST_F(DefaultSettingsTest, SavingTheDisplayModeSetsTheInheritanceAndTheSettingsFile) {
     NoteRecord record = MakeRecord(40, 60, 200, 80, "topmost");
     record.displayMode = kModeTopmost;
@@ -262,17 +248,6 @@ TEST_F(DefaultSettingsTest, ADefaultsFileShorterThan156BytesAppliesNothing) {
     EXPECT_EQ(templateNote.width, 300);
     EXPECT_EQ(templateNote.height, 200);
     EXPECT_EQ(NoteTable[0].width, 220) << "applyToSlot 0 leaves slot 0";
-}
-
-// Bits 0x0004 to 0x0080 mean nothing; the fields of bits that are clear are not read.
-TEST_F(DefaultSettingsTest, OnlyTheMaskedFieldsOfTheFileApply) {
-    std::string bytes = RecordBytes(0x04FC, 300, 200);
-    bytes.replace(12, 4, Le32(999));
-    WriteFileBytes(defaultsPath, bytes);
-    LoadDefaultsFile(0);
-    EXPECT_EQ(templateNote.width, 300);
-    EXPECT_EQ(templateNote.height, 66);
-    EXPECT_EQ(templateNote.x, 150);
 }
 
 TEST_F(DefaultSettingsTest, SavingFromAWindowThatIsNoOpenNoteWritesNothing) {

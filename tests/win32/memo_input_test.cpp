@@ -115,19 +115,6 @@ TEST_F(MemoInputTest, OkWithoutChangeKeepsTheTextTakesNoUndoCopyAndSaves) {
     EXPECT_EQ(SavedText(), "hello");
 }
 
-TEST_F(MemoInputTest, OkWithANewTextStoresItKeepsTheOldForUndoAndSaves) {
-    const HWND note = OpenTextNote("old");
-    ExpectDialogs({{kMemoCaption, [](HWND memo) {
-                        SetDlgItemTextA(memo, IDC_MEMO_EDIT, "new\r\nline");
-                        PressButton(memo, IDOK);
-                    }}});
-    SendMessageA(note, WM_LBUTTONDBLCLK, 0, 0);
-    ASSERT_TRUE(DialogScriptDone());
-    EXPECT_STREQ(NoteTable[0].text, "new\r\nline");
-    EXPECT_STREQ(UndoTable[0].text, "old");
-    EXPECT_EQ(SavedText(), "new\r\nline");
-}
-
 TEST_F(MemoInputTest, CancelAndCloseReturnZeroAndLeaveTheText) {
     const HWND note = OpenTextNote("keep");
     std::strcpy(editBuffer, "keep");
