@@ -19,6 +19,7 @@ static bool IsWallpaper(HWND window) { return ModeOf(NoteTable[FindNote(window)]
 // Runs the memo input on the note's text; on OK stores the result, taking an undo copy first
 // when the text changed. Afterwards the display mode is applied again, which also saves.
 static void OnDoubleClick(HWND window) {
+    if (FindNote(window) >= noteCount) return; // the main window has no text to edit
     std::memcpy(editBuffer, NoteTable[FindNote(window)].text, kTextSize);
     if (RunMemoInputDialog(window)) {
         const int index = FindNote(window);
