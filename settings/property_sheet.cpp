@@ -1,3 +1,106 @@
 #include "settings/property_sheet.h"
 
-INT_PTR OpenPropertySheet(HWND, SheetPages) { return 1; }
+#include "app/dialog_centering.h"
+#include "app/program.h"
+#include "res/resource.h"
+#include "settings/property_pages.h"
+
+#include <commctrl.h>
+
+#include <cstddef>
+#include <cstring>
+
+// The sheet and its pages use the first, 40-byte versions of the platform's records.
+constexpr UINT kSheetHeaderSize = 40, kPageRecordSize = 40;
+static_assert(offsetof(PROPSHEETHEADERA, pfnCallback) + sizeof(PFNPROPSHEETCALLBACK) == kSheetHeaderSize,
+              "first sheet header ends with its callback");
+static_assert(offsetof(PROPSHEETPAGEA, pcRefParent) + sizeof(UINT *) == kPageRecordSize,
+              "first page record ends with its reference count");
+
+struct PageEntry {
+    int templateId;
+    const char *title;
+    DLGPROC procedure;
+};
+
+static const PageEntry kPages[] = {
+    {IDD_PAGE_CREATION, "作成方法", CreationPageProc},
+    {IDD_PAGE_ARRANGEMENT, "整列方法", ArrangementPageProc},
+    {IDD_PAGE_OTHER, "その他", OtherPageProc},
+};
+
+static PROPSHEETPAGEA PageRecord(const PageEntry &entry) {
+    PROPSHEETPAGEA page = {};
+    page.dwSize = kPageRecordSize;
+    page.dwFlags = PSP_USETITLE;
+    page.hInstance = programInstance;
+    page.pszTemplate = MAKEINTRESOURCEA(entry.templateId);
+    page.pszTitle = entry.title;
+    page.pfnDlgProc = entry.procedure;
+    page.lParam = 0;
+    return page;
+}
+
+static void PageRange(SheetPages pages, int &first, int &count) {
+    first = pages == SheetPages::ArrangementOnly ? 1 : 0;
+    count = pages == SheetPages::All ? 3 : 1;
+}
+
+static bool sheetApplied;
+
+// Left open by the platform: Wine returns 0 when Apply was pressed and the sheet then cancelled,
+// although the settings did change. Whoever waits for the sheet learns that it was applied.
+static INT_PTR SheetResult(INT_PTR platformResult) {
+    return platformResult == 0 && sheetApplied ? 1 : platformResult;
+}
+
+INT_PTR OpenPropertySheet(HWND parent, SheetPages pages) {
+    int first, count;
+    PageRange(pages, first, count);
+    // The platform steps through the page array by each record's own size, so the 40-byte
+    // records have to lie 40 bytes apart rather than sizeof(PROPSHEETPAGEA).
+    alignas(PROPSHEETPAGEA) unsigned char records[3 * kPageRecordSize];
+    for (int i = 0; i < count; ++i) {
+        const PROPSHEETPAGEA page = PageRecord(kPages[first + i]);
+        std::memcpy(records + i * kPageRecordSize, &page, kPageRecordSize);
+    }
+    PROPSHEETHEADERA header = {};
+    header.dwSize = kSheetHeaderSize;
+    header.dwFlags = PSH_PROPSHEETPAGE;
+    header.hwndParent = parent;
+    header.hInstance = programInstance;
+    header.pszCaption = PROGRAM_NAME "のﾌﾟﾛﾊﾟﾃｨ";
+    header.nPages = count;
+    header.nStartPage = 0;
+    sheetApplied = false;
+    header.ppsp = reinterpret_cast<LPCPROPSHEETPAGEA>(records);
+    return SheetResult(PropertySheetA(&header));
+}
+
+void ShowChecks(HWND page, const CheckSetting *checks, int count) {
+    for (int i = 0; i < count; ++i)
+        CheckDlgButton(page, checks[i].id, *checks[i].setting ? BST_CHECKED : BST_UNCHECKED);
+}
+
+void StoreChecks(HWND page, const CheckSetting *checks, int count) {
+    for (int i = 0; i < count; ++i)
+        *checks[i].setting = CheckState(page, checks[i].id);
+}
+
+int CheckState(HWND page, int id) {
+    return IsDlgButtonChecked(page, id) == BST_CHECKED ? 1 : 0;
+}
+
+void MarkPageChanged(HWND page) {
+    PropSheet_Changed(GetParent(page), page);
+}
+
+void CenterSheetIfFromTray(HWND page) {
+    if (CommandCameFromTray()) CenterOnScreen(GetParent(page));
+}
+
+bool ApplyArrived(LPARAM lParam) {
+    if (reinterpret_cast<const NMHDR *>(lParam)->code != PSN_APPLY) return false;
+    sheetApplied = true;
+    return true;
+}
