@@ -1,0 +1,165 @@
+#include "tests/win32/harness.h"
+
+#include "app/commands.h"
+#include "app/program.h"
+#include "res/resource.h"
+#include "store/note_table.h"
+
+#include <cstring>
+#include <string>
+
+class ClipboardTest : public ProgramTest {};
+
+static void PutOnClipboard(const std::string &text) {
+    ASSERT_TRUE(OpenClipboard(mainWindow));
+    EmptyClipboard();
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    std::memcpy(GlobalLock(block), text.c_str(), text.size() + 1);
+    GlobalUnlock(block);
+    SetClipboardData(CF_TEXT, block);
+    CloseClipboard();
+}
+
+static void EmptyTheClipboard() {
+    ASSERT_TRUE(OpenClipboard(mainWindow));
+    EmptyClipboard();
+    CloseClipboard();
+}
+
+// The clipboard's plain text, or "(none)" when it holds none.
+static std::string ClipboardText() {
+    if (!OpenClipboard(mainWindow)) return "(cannot open)";
+    std::string text = "(none)";
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        const char *bytes = static_cast<const char *>(GlobalLock(data));
+        text.assign(bytes, strnlen(bytes, GlobalSize(data)));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+static bool Saved(HWND window, UINT id) {
+    DeleteFileA(notesPath);
+    SendMessageA(window, WM_COMMAND, id, 0);
+    return FileIsThere(notesPath);
+}
+
+static std::string TextOf(const NoteRecord &r) {
+    return std::string(r.text, strnlen(r.text, kTextSize));
+}
+
+TEST_F(ClipboardTest, CopyPutsTheTextAsItIsAndDoesNotSave) {
+    const std::string text = "line one\r\n表示 ﾃｷｽﾄ";
+    const HWND note = OpenNote(MakeRecord(10, 10, 200, 60, text.c_str()));
+    EmptyTheClipboard();
+    EXPECT_FALSE(Saved(note, IDM_COPY));
+    EXPECT_EQ(ClipboardText(), text);
+    EXPECT_STREQ(NoteTable[0].text, text.c_str());
+}
+
+TEST_F(ClipboardTest, CopyOfAnEmptyNoteLeavesTheClipboardAlone) {
+    const HWND note = OpenNote(MakeRecord(10, 10, 200, 60, ""));
+    PutOnClipboard("keep me");
+    EXPECT_FALSE(Saved(note, IDM_COPY));
+    EXPECT_EQ(ClipboardText(), "keep me");
+}
+
+TEST_F(ClipboardTest, PasteReplacesTheTextKeepsAnUndoCopyAndSaves) {
+    const HWND note = OpenNote(MakeRecord(10, 10, 200, 60, "a longer text"));
+    const NoteRecord before = NoteTable[0];
+    PutOnClipboard("ab");
+    EXPECT_TRUE(Saved(note, IDM_PASTE));
+    EXPECT_EQ(TextOf(NoteTable[0]), "ab");
+    EXPECT_EQ(std::memcmp(&UndoTable[0], &before, sizeof before), 0)
+        << "the undo copy is the whole old record";
+    const std::string saved = ReadFileBytes(notesPath);
+    ASSERT_EQ(saved.size(), sizeof(NoteRecord));
+    EXPECT_EQ(saved.substr(offsetof(NoteRecord, text), kTextSize),
+              std::string("ab") + std::string(1022, '\0'))
+        << "no trace of the old text is left in the file";
+}
+
+TEST_F(ClipboardTest, PasteKeepsBytesAndLineEndsUnconverted) {
+    const HWND note = OpenNote(MakeRecord(10, 10, 200, 60, "x"));
+    const std::string text = "a\r\nb\nc\rｶﾀｶﾅ\t表";
+    PutOnClipboard(text);
+    SendMessageA(note, WM_COMMAND, IDM_PASTE, 0);
+    EXPECT_EQ(TextOf(NoteTable[0]), text);
+}
+
+TEST_F(ClipboardTest, PasteOfALongTextKeepsTheFirst1023Bytes) {
+    const HWND note = OpenNote(MakeRecord(10, 10, 200, 60, "x"));
+    std::string text;
+    for (int i = 0; i < 2000; ++i)
+        text += static_cast<char>('0' + i % 10);
+    PutOnClipboard(text);
+    SendMessageA(note, WM_COMMAND, IDM_PASTE, 0);
+    EXPECT_EQ(TextOf(NoteTable[0]), text.substr(0, 1023));
+    EXPECT_EQ(NoteTable[0].text[1023], '\0');
+}
+
+TEST_F(ClipboardTest, TheCutAt1023BytesMaySplitADoubleByteCharacter) {
+    const HWND note = OpenNote(MakeRecord(10, 10, 200, 60, "x"));
+    const std::string text = std::string(1022, 'a') + "表"; // 0x95 0x5C
+    PutOnClipboard(text);
+    SendMessageA(note, WM_COMMAND, IDM_PASTE, 0);
+    EXPECT_EQ(TextOf(NoteTable[0]), std::string(1022, 'a') + "\x95");
+}
+
+TEST_F(ClipboardTest, PasteIntoAnEmptyNoteCannotBeUndone) {
+    const HWND note = OpenNote(MakeRecord(10, 10, 200, 60, ""));
+    PutOnClipboard("pasted");
+    SendMessageA(note, WM_COMMAND, IDM_PASTE, 0);
+    EXPECT_STREQ(NoteTable[0].text, "pasted");
+    UpdateMenuState(note, 1);
+    EXPECT_TRUE(GetMenuState(noteMenu, IDM_UNDO, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_FALSE(Saved(note, IDM_UNDO));
+    EXPECT_STREQ(NoteTable[0].text, "pasted");
+}
+
+TEST_F(ClipboardTest, PasteWithoutTextChangesNothingButStillSaves) {
+    const HWND note = OpenNote(MakeRecord(10, 10, 200, 60, "stays"));
+    std::strcpy(UndoTable[0].text, "undo stays");
+    EmptyTheClipboard();
+    EXPECT_TRUE(Saved(note, IDM_PASTE));
+    EXPECT_STREQ(NoteTable[0].text, "stays");
+    EXPECT_STREQ(UndoTable[0].text, "undo stays");
+}
+
+// Another thread holds the clipboard open until it is told to let go.
+struct ClipboardHolder {
+    HANDLE opened = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    HANDLE release = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    HANDLE thread = nullptr;
+    ClipboardHolder() {
+        thread = CreateThread(nullptr, 0, Hold, this, 0, nullptr);
+        WaitForSingleObject(opened, 5000);
+    }
+    ~ClipboardHolder() {
+        SetEvent(release);
+        WaitForSingleObject(thread, 5000);
+        CloseHandle(thread);
+        CloseHandle(opened);
+        CloseHandle(release);
+    }
+    static DWORD WINAPI Hold(void *param) {
+        auto *self = static_cast<ClipboardHolder *>(param);
+        OpenClipboard(nullptr);
+        SetEvent(self->opened);
+        WaitForSingleObject(self->release, 10000);
+        CloseClipboard();
+        return 0;
+    }
+};
+
+TEST_F(ClipboardTest, ABusyClipboardLeavesTheNoteAndPasteStillSaves) {
+    const HWND note = OpenNote(MakeRecord(10, 10, 200, 60, "stays"));
+    PutOnClipboard("never pasted");
+    ClipboardHolder holder;
+    EXPECT_EQ(PasteNoteText(note), 0);
+    EXPECT_EQ(CopyNoteText(note), 0);
+    EXPECT_TRUE(Saved(note, IDM_PASTE));
+    EXPECT_STREQ(NoteTable[0].text, "stays");
+    EXPECT_EQ(UndoTable[0].text[0], '\0');
+}

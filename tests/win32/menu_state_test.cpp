@@ -1,0 +1,274 @@
+#include "tests/win32/harness.h"
+#include "tests/win32/window_watch.h"
+
+#include "app/commands.h"
+#include "app/program.h"
+#include "res/resource.h"
+#include "store/note_table.h"
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+class MenuStateTest : public ProgramTest {};
+
+constexpr int kDisplayModeEntry = 12;
+
+struct Entry {
+    UINT id; // 0: separator
+    const char *label;
+};
+
+static std::string LabelAt(HMENU menu, int position) {
+    char label[128] = "";
+    GetMenuStringA(menu, position, label, sizeof label, MF_BYPOSITION);
+    return label;
+}
+
+static void ExpectEntries(HMENU menu, const std::vector<Entry> &expected) {
+    ASSERT_EQ(GetMenuItemCount(menu), static_cast<int>(expected.size()));
+    for (int i = 0; i < static_cast<int>(expected.size()); ++i) {
+        const UINT state = GetMenuState(menu, i, MF_BYPOSITION);
+        if (expected[i].id == 0) {
+            EXPECT_TRUE(state & MF_SEPARATOR) << "position " << i;
+            continue;
+        }
+        EXPECT_EQ(GetMenuItemID(menu, i), expected[i].id) << "position " << i;
+        EXPECT_EQ(LabelAt(menu, i), expected[i].label) << "position " << i;
+    }
+}
+
+TEST_F(MenuStateTest, TheMenuHoldsItsEntriesInOrderWithTheirLabels) {
+    ExpectEntries(noteMenu, {{100, "メモ入力... (&M)"},
+                             {101, "クリア (&D)"},
+                             {102, "元に戻す (&U)"},
+                             {0, nullptr},
+                             {103, "新しいタヴロ (&N)"},
+                             {104, "はがす (&Q)"},
+                             {105, "タヴロ 履歴 (&G)"},
+                             {0, nullptr},
+                             {110, "コピー (&C)"},
+                             {111, "貼り付け (&V)"},
+                             {112, "ファイル出力 (&I)"},
+                             {0, nullptr},
+                             {UINT(-1), "表示ﾓｰﾄﾞ (&W)"},
+                             {130, "背景色...(&B)"},
+                             {131, "フォント...(&F)"},
+                             {132, "タヴロ 整列(&T)"},
+                             {133, "折り返し表示(&K)"},
+                             {0, nullptr},
+                             {140, "ﾄﾋﾟｯｸの検索...(&H)"},
+                             {141, "ﾊﾞｰｼﾞｮﾝ情報...(&A)"},
+                             {142, "ﾃﾞﾌｫﾙﾄ設定...(&E)"},
+                             {143, "ﾌﾟﾛﾊﾟﾃｨ...(&R)"},
+                             {0, nullptr},
+                             {144, "タヴロ 終了 (&X)"}});
+    EXPECT_EQ(GetSubMenu(noteMenu, kDisplayModeEntry), displayModeMenu);
+    ExpectEntries(displayModeMenu, {{121, "通常ﾓｰﾄﾞ (&L)"},
+                                    {122, "前面ﾓｰﾄﾞ (&O)"},
+                                    {123, "壁紙ﾓｰﾄﾞ (&P)"},
+                                    {0, nullptr},
+                                    {124, "ﾀｽｸﾊﾞｰ表示 (&J)"}});
+    // Half-width katakana are single bytes in the program's code page.
+    EXPECT_EQ(LabelAt(displayModeMenu, 0), "\x92\xca\x8f\xed\xd3\xb0\xc4\xde (&L)");
+}
+
+static bool Grayed(UINT id) {
+    return (GetMenuState(noteMenu, id, MF_BYCOMMAND) & MF_GRAYED) != 0;
+}
+static bool Checked(UINT id) {
+    return (GetMenuState(noteMenu, id, MF_BYCOMMAND) & MF_CHECKED) != 0;
+}
+static bool DisplayModeEntryGrayed() {
+    return (GetMenuState(noteMenu, kDisplayModeEntry, MF_BYPOSITION) & MF_GRAYED) != 0;
+}
+
+static const UINT kNeverGrayed[] = {IDM_NEW_NOTE, IDM_FILE_OUTPUT, IDM_HELP_TOPICS,
+                                    IDM_ABOUT,    IDM_PROPERTIES,  IDM_EXIT};
+
+static void PutTextOnClipboard(bool text) {
+    ASSERT_TRUE(OpenClipboard(mainWindow));
+    EmptyClipboard();
+    if (text) {
+        HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, 4);
+        lstrcpyA(static_cast<char *>(GlobalLock(block)), "abc");
+        GlobalUnlock(block);
+        SetClipboardData(CF_TEXT, block);
+    }
+    CloseClipboard();
+}
+
+TEST_F(MenuStateTest, TheTrayFormGraysEverythingThatNeedsANote) {
+    const HWND note = OpenNote(MakeRecord(10, 10, 100, 50, "text"));
+    std::strcpy(UndoTable[0].text, "undo");
+    PutTextOnClipboard(true);
+    UpdateMenuState(note, 1); // everything enabled first
+    UpdateMenuState(mainWindow, 0);
+    for (UINT id : {IDM_MEMO_INPUT, IDM_CLEAR, IDM_UNDO, IDM_PEEL_OFF, IDM_COPY, IDM_PASTE, IDM_BACK_COLOR,
+                    IDM_FONT, IDM_WRAP, IDM_DEFAULT_SETTINGS})
+        EXPECT_TRUE(Grayed(id)) << "id " << id;
+    EXPECT_TRUE(DisplayModeEntryGrayed());
+    EXPECT_FALSE(Grayed(IDM_ARRANGE)) << "a note is open";
+    for (UINT id : kNeverGrayed)
+        EXPECT_FALSE(Grayed(id)) << "id " << id;
+
+    CloseAllNotes();
+    UpdateMenuState(mainWindow, 0);
+    EXPECT_TRUE(Grayed(IDM_ARRANGE)) << "no note to arrange";
+    for (UINT id : kNeverGrayed)
+        EXPECT_FALSE(Grayed(id)) << "id " << id;
+}
+
+TEST_F(MenuStateTest, TheNoteFormFollowsTheNote) {
+    NoteRecord r = MakeRecord(10, 10, 100, 50, "");
+    r.displayMode = kModeTopmost;
+    r.wrapFlag = 2;
+    r.taskbarFlag = 1;
+    const HWND note = OpenNote(r);
+    UpdateMenuState(mainWindow, 0); // everything grayed first
+    PutTextOnClipboard(false);
+    UpdateMenuState(note, 1);
+    for (UINT id : {IDM_MEMO_INPUT, IDM_PEEL_OFF, IDM_BACK_COLOR, IDM_FONT, IDM_ARRANGE, IDM_WRAP,
+                    IDM_DEFAULT_SETTINGS})
+        EXPECT_FALSE(Grayed(id)) << "id " << id;
+    EXPECT_FALSE(DisplayModeEntryGrayed());
+    for (UINT id : kNeverGrayed)
+        EXPECT_FALSE(Grayed(id)) << "id " << id;
+    EXPECT_TRUE(Grayed(IDM_CLEAR)) << "empty text";
+    EXPECT_TRUE(Grayed(IDM_COPY)) << "empty text";
+    EXPECT_TRUE(Grayed(IDM_UNDO)) << "nothing to undo";
+    EXPECT_TRUE(Grayed(IDM_PASTE)) << "no text on the clipboard";
+    EXPECT_FALSE(Checked(IDM_MODE_NORMAL));
+    EXPECT_TRUE(Checked(IDM_MODE_TOPMOST));
+    EXPECT_FALSE(Checked(IDM_MODE_WALLPAPER));
+    EXPECT_TRUE(Checked(IDM_WRAP)) << "any non-zero wrap flag";
+    EXPECT_TRUE(Checked(IDM_TASKBAR));
+    EXPECT_FALSE(Grayed(IDM_TASKBAR));
+
+    std::strcpy(NoteTable[0].text, "now with text");
+    std::strcpy(UndoTable[0].text, "undo");
+    NoteTable[0].displayMode = 0x00050000 | kModeWallpaper; // only the low 16 bits count
+    NoteTable[0].wrapFlag = 0;
+    NoteTable[0].taskbarFlag = 2;
+    PutTextOnClipboard(true);
+    UpdateMenuState(note, 1);
+    EXPECT_FALSE(Grayed(IDM_CLEAR));
+    EXPECT_FALSE(Grayed(IDM_COPY));
+    EXPECT_FALSE(Grayed(IDM_UNDO));
+    EXPECT_FALSE(Grayed(IDM_PASTE));
+    EXPECT_FALSE(Checked(IDM_MODE_TOPMOST)) << "the old check mark is removed";
+    EXPECT_TRUE(Checked(IDM_MODE_WALLPAPER));
+    EXPECT_FALSE(Checked(IDM_WRAP));
+    EXPECT_FALSE(Checked(IDM_TASKBAR)) << "only a flag of exactly 1 is checked";
+    EXPECT_TRUE(Grayed(IDM_TASKBAR)) << "a wallpaper note has no taskbar button";
+}
+
+TEST_F(MenuStateTest, HistoryIsOfferedOnlyForALogWithContent) {
+    const HWND note = OpenNote(MakeRecord(10, 10, 100, 50, "text"));
+    for (int form : {1, 0}) {
+        const HWND window = form ? note : mainWindow;
+        DeleteFileA(logPath);
+        UpdateMenuState(window, form);
+        EXPECT_TRUE(Grayed(IDM_HISTORY)) << "no log, form " << form;
+        WriteFileBytes(logPath, "");
+        UpdateMenuState(window, form);
+        EXPECT_TRUE(Grayed(IDM_HISTORY)) << "empty log, form " << form;
+        WriteFileBytes(logPath, "\f----- 2024/01/05 14:03.27 -----\nx\n");
+        UpdateMenuState(window, form);
+        EXPECT_FALSE(Grayed(IDM_HISTORY)) << "log with an entry, form " << form;
+    }
+}
+
+// ---- The tray icon ----
+
+static RECT shownMenu;
+
+// Runs inside the menu's own loop: notes where the menu is and closes it.
+static void CALLBACK CloseShownMenu(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND menu = FindWindowA("#32768", nullptr);
+    if (!menu || !IsWindowVisible(menu)) return;
+    GetWindowRect(menu, &shownMenu);
+    KillTimer(nullptr, timer);
+    EndMenu();
+}
+
+TEST_F(MenuStateTest, RightButtonOnTheTrayIconShowsTheTrayMenuAtTheCursor) {
+    OpenNote(MakeRecord(10, 10, 100, 50, "text"));
+    SetCursorPos(300, 200);
+    shownMenu = RECT{};
+    WindowWatch watch;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 30, CloseShownMenu);
+    SendMessageA(mainWindow, kTrayCallbackMessage, 1, WM_RBUTTONDOWN);
+    KillTimer(nullptr, timer);
+    PumpMessages();
+    EXPECT_EQ(watch.Menus(), 1);
+    EXPECT_EQ(shownMenu.left, 300);
+    EXPECT_EQ(shownMenu.top, 200);
+    EXPECT_TRUE(Grayed(IDM_MEMO_INPUT)) << "prepared in the tray form";
+    EXPECT_FALSE(Grayed(IDM_ARRANGE));
+}
+
+TEST_F(MenuStateTest, OtherIconsAndOtherMessagesDoNothing) {
+    const HWND note = OpenNote(MakeRecord(10, 10, 100, 50, "text"));
+    UpdateMenuState(note, 1);
+    WindowWatch watch;
+    for (LPARAM message : {WM_RBUTTONDOWN, WM_LBUTTONDOWN}) {
+        SendMessageA(mainWindow, kTrayCallbackMessage, 2, message);
+        SendMessageA(mainWindow, kTrayCallbackMessage, 0, message);
+    }
+    for (LPARAM message : {WM_RBUTTONUP, WM_LBUTTONUP, WM_MOUSEMOVE, WM_LBUTTONDBLCLK})
+        SendMessageA(mainWindow, kTrayCallbackMessage, 1, message);
+    EXPECT_EQ(watch.Menus(), 0);
+    EXPECT_EQ(watch.Dialogs(), 0) << "no splash";
+    EXPECT_FALSE(Grayed(IDM_MEMO_INPUT)) << "the menu was not prepared for the tray";
+}
+
+TEST_F(MenuStateTest, LeftButtonOnTheTrayIconShowsTheSplash) {
+    WindowWatch watch;
+    SendMessageA(mainWindow, kTrayCallbackMessage, 1, WM_LBUTTONDOWN);
+    EXPECT_EQ(watch.Dialogs(), 1);
+    EXPECT_EQ(watch.Menus(), 0);
+}
+
+// ---- Accelerators ----
+
+TEST_F(MenuStateTest, TheAcceleratorTableHasTheNineteenCtrlLetters) {
+    HACCEL table = LoadAcceleratorsA(programInstance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
+    ASSERT_NE(table, nullptr);
+    ACCEL entries[32];
+    ASSERT_EQ(CopyAcceleratorTableA(table, entries, 32), 19);
+    const struct {
+        char key;
+        WORD command;
+    } expected[] = {{'A', 141}, {'B', 130}, {'C', 110}, {'D', 101}, {'E', 142}, {'F', 131}, {'G', 105},
+                    {'H', 140}, {'I', 112}, {'J', 124}, {'L', 121}, {'M', 100}, {'N', 103}, {'O', 122},
+                    {'P', 123}, {'Q', 104}, {'R', 143}, {'V', 111}, {'X', 144}};
+    for (int i = 0; i < 19; ++i) {
+        EXPECT_EQ(entries[i].key, expected[i].key) << "entry " << i;
+        EXPECT_EQ(entries[i].cmd, expected[i].command) << "entry " << i;
+        EXPECT_EQ(entries[i].fVirt & 0x7F, FVIRTKEY | FCONTROL | FNOINVERT) << "entry " << i;
+    }
+}
+
+static void SetKey(int key, bool down) {
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[key] = down ? 0x80 : 0;
+    SetKeyboardState(keys);
+}
+
+TEST_F(MenuStateTest, CtrlLetterActsOnTheNoteAndCtrlShiftLetterDoesNot) {
+    const HWND note = OpenNote(MakeRecord(10, 10, 100, 50, "text"));
+    HACCEL table = LoadAcceleratorsA(programInstance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
+    MSG key = {note, WM_KEYDOWN, 'D', 0x00200001, 0, {0, 0}};
+    SetKey(VK_CONTROL, true);
+    {
+        ShiftScope shift;
+        EXPECT_EQ(TranslateAcceleratorA(note, table, &key), 0);
+        EXPECT_STREQ(NoteTable[0].text, "text");
+    }
+    EXPECT_NE(TranslateAcceleratorA(note, table, &key), 0);
+    SetKey(VK_CONTROL, false);
+    EXPECT_STREQ(NoteTable[0].text, "") << "Ctrl+D cleared the note";
+    EXPECT_EQ(TranslateAcceleratorA(note, table, &key), 0) << "D alone is no command";
+}
