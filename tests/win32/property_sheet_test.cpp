@@ -110,6 +110,35 @@ TEST_F(PropertySheetTest, CancelKeepsTheSettingsAndReturnsZero) {
     EXPECT_EQ(arrangeDirection, IDC_DIRECTION_UP) << "even the pair that does not fit stays as stored";
 }
 
+constexpr int kApplyButton = 0x3021; // the sheet's own Apply button
+
+// Apply is enabled by any click on a page; the arrangement page marks itself while it sets up,
+// and the other page when it fills in the spacing. (Wine disables Apply again after it has set
+// up the sheet's first page, so these two are checked as later pages.)
+TEST_F(PropertySheetTest, PagesMarkTheSheetChanged) {
+    struct Case {
+        SheetPages pages;
+        int pageIndex;
+        bool enabledAtOnce;
+    };
+    for (const Case c : {Case{SheetPages::CreationOnly, 0, false}, Case{SheetPages::All, 1, true},
+                         Case{SheetPages::All, 2, true}}) {
+        bool atOnce = !c.enabledAtOnce, afterClick = false;
+        ExpectDialogs({OnPage(c.pageIndex,
+                              [&](HWND sheet, HWND page) {
+                                  atOnce = Enabled(sheet, kApplyButton);
+                                  Click(page, c.pageIndex == 2 ? IDC_LOG_ENABLED : IDC_SORT_TEXT);
+                                  Click(page, IDC_INHERIT_WRAP);
+                                  afterClick = Enabled(sheet, kApplyButton);
+                              }),
+                       Press(PSBTN_CANCEL)});
+        OpenPropertySheet(mainWindow, c.pages);
+        EXPECT_TRUE(DialogScriptDone());
+        EXPECT_EQ(atOnce, c.enabledAtOnce) << "page set " << static_cast<int>(c.pages);
+        EXPECT_TRUE(afterClick) << "page set " << static_cast<int>(c.pages);
+    }
+}
+
 TEST_F(PropertySheetTest, SpacingIsClampedAndNonNumbersReadAsZero) {
     struct Case {
         const char *typed;
