@@ -1,3 +1,61 @@
+// The file-output command and the writing of the export file.
 #include "textio/export_notes.h"
 
-void RunExportSequence(HWND) {}
+#include "app/commands.h"
+#include "res/resource.h"
+#include "store/note_table.h"
+
+#include <commdlg.h>
+#include <cstring>
+
+char exportPath[kExportPathSize];
+
+// Prompt before overwriting, no read-only box, the folder must exist. The platform's
+// "file must exist" flag is left out: it would refuse every new file name.
+constexpr DWORD kSaveDialogFlags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST; // 0x0806
+
+static const char kTextFilter[] = "ﾃｷｽﾄ ﾌｧｲﾙ(*.txt)\0*.txt\0全てのﾌｧｲﾙ(*.*)\0*.*\0";
+static const char kCsvFilter[] = "CSV ﾌｧｲﾙ(*.csv)\0*.csv\0全てのﾌｧｲﾙ(*.*)\0*.*\0";
+
+// The platform's save-file dialog, proposing no name and adding no extension.
+static bool ChooseExportPath(HWND owner) {
+    std::memset(exportPath, 0, sizeof exportPath);
+    OPENFILENAMEA dialog = {};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = exportFormat == IDC_FORMAT_CSV ? kCsvFilter : kTextFilter;
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = exportPath;
+    dialog.nMaxFile = sizeof exportPath;
+    dialog.lpstrInitialDir = ".";
+    dialog.Flags = kSaveDialogFlags;
+    return GetSaveFileNameA(&dialog) != 0;
+}
+
+void RunExportSequence(HWND window) {
+    csvAllowed = ShiftHeld() ? 1 : 0;
+    if (!RunFormatDialog(window)) return;
+    if (exportFormat == IDC_FORMAT_CSV && !RunCsvColumnsDialog(window)) return;
+    if (!ChooseExportPath(window)) return;
+    ExportNotes(exportFormat);
+}
+
+void ExportNotes(int format) {
+    HANDLE file = CreateFileA(exportPath, GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        MessageBoxA(nullptr, " \"ファイル出力に失敗しました.", "タヴロ ｴﾗｰ", MB_ICONQUESTION | MB_OK);
+        return;
+    }
+    const PieceWriter write = [file](const char *bytes, size_t size) {
+        DWORD written = 0;
+        return WriteFile(file, bytes, static_cast<DWORD>(size), &written, nullptr) && written == size;
+    };
+    for (int i = 0; i < noteCount; ++i) {
+        if (format == IDC_FORMAT_CSV)
+            WriteNoteAsCsv(NoteTable[i], csvColumns, write);
+        else
+            WriteNoteAsText(NoteTable[i], write);
+    }
+    CloseHandle(file);
+}

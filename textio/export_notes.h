@@ -2,5 +2,22 @@
 #pragma once
 #include <windows.h>
 
+#include "textio/export_format.h"
+
+constexpr int kExportPathSize = 260;
+
+extern int csvAllowed;                   // Shift was held when the command came
+extern int exportFormat;                 // IDC_FORMAT_TEXT or IDC_FORMAT_CSV
+extern int csvColumns[kCsvColumnCount];  // 1 for each column to fill; kept for the run
+extern char exportPath[kExportPathSize]; // the file chosen in the save-file dialog
+
 // The file-output command: format dialog, column dialog for CSV, save-file dialog, writing.
 void RunExportSequence(HWND window);
+
+// Writes every open note to exportPath: CSV for IDC_FORMAT_CSV, text for any other format.
+// A file that cannot be created gets a message and is left as it was.
+void ExportNotes(int format);
+
+// The format dialog (112) and the column dialog (113); 1 on OK, 0 on cancel.
+INT_PTR RunFormatDialog(HWND owner);
+INT_PTR RunCsvColumnsDialog(HWND owner);
