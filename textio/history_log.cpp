@@ -1,8 +1,51 @@
+// Appending peeled-off notes to the history log.
 #include "textio/history_log.h"
+
+#include "app/file_util.h"
+#include "app/program.h"
+#include "store/note_table.h"
+#include "textio/log_format.h"
+#include "textio/text_lines.h"
 
 char historyText[1024];
 int restoreToNewNote;
 
-void AppendToLog(int) {}
+static bool WriteBytes(HANDLE file, const char *bytes, size_t size) {
+    DWORD written = 0;
+    return WriteFile(file, bytes, static_cast<DWORD>(size), &written, nullptr) && written == size;
+}
 
-INT_PTR HistoryDialog(HWND) { return 0; }
+static void WriteEntryHeader(HANDLE file) {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    char header[96];
+    const int length = FormatLogHeader(
+        header, sizeof header, LogTime{now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond});
+    WriteBytes(file, header, static_cast<size_t>(length));
+}
+
+// One write per line; after a failed write the rest of the text is skipped.
+static void WriteEntryText(HANDLE file, const char *text, size_t length) {
+    for (size_t start = 0; start < length;) {
+        const size_t end = LineEnd(text, length, start);
+        if (!WriteBytes(file, text + start, end - start)) return;
+        start = end;
+    }
+}
+
+void AppendToLog(int index) {
+    CreateEmptyFileIfMissing(logPath);
+    if (index < 0 || index >= noteCount) return;
+    const char *text = NoteTable[index].text;
+    const size_t length = NoteTextLength(text);
+    if (length == 0) return;
+    HANDLE file = CreateFileA(logPath, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return; // the entry is lost, silently
+    LARGE_INTEGER zero = {};
+    SetFilePointerEx(file, zero, nullptr, FILE_END);
+    WriteEntryHeader(file);
+    WriteEntryText(file, text, length);
+    WriteBytes(file, "\n", 1);
+    CloseHandle(file);
+}
