@@ -401,3 +401,38 @@ TEST_F(CommandsTest, FileOutputDoesNotSave) {
     EXPECT_TRUE(DialogScriptDone());
     EXPECT_EQ(lastCommandWindow, note);
 }
+
+// Other notes stay usable while a command's dialog is open; when the note the command came from
+// is peeled off just as its dialog is accepted, the command does nothing more, and no other note
+// takes its place.
+TEST_F(CommandsTest, ANoteClosedAsItsDialogIsAcceptedGetsNothingMore) {
+    WriteFileBytes(logPath, LogEntry("from the log"));
+    struct Case {
+        UINT command;
+        const char *caption;
+        int accept;
+        bool shift;
+    };
+    const Case cases[] = {{IDM_NEW_NOTE, "タヴロのﾌﾟﾛﾊﾟﾃｨ", IDOK, true},
+                          {IDM_HISTORY, "タヴロ 履歴", IDC_HISTORY_ENTRY1, false},
+                          {IDM_BACK_COLOR, "色", IDOK, false},
+                          {IDM_FONT, "フォントの指定", IDOK, false}};
+    for (const Case &c : cases) {
+        CloseAllNotes();
+        const HWND invoker = OpenNote(MakeRecord(10, 10, 100, 50, "invoker"));
+        OpenNote(MakeRecord(10, 100, 100, 50, "other"));
+        const NoteRecord other = NoteTable[1];
+        SetShift(c.shift);
+        ExpectDialogs({{c.caption, [&](HWND dialog) {
+                            SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(c.accept, BN_CLICKED),
+                                         reinterpret_cast<LPARAM>(GetDlgItem(dialog, c.accept)));
+                            SendMessageA(invoker, WM_COMMAND, IDM_PEEL_OFF, 0);
+                        }}});
+        SendMessageA(invoker, WM_COMMAND, c.command, 0);
+        SetShift(false);
+        EXPECT_TRUE(DialogScriptDone()) << "command " << c.command;
+        EXPECT_FALSE(IsWindow(invoker)) << "command " << c.command;
+        ASSERT_EQ(noteCount, 1) << "command " << c.command;
+        EXPECT_EQ(std::memcmp(&NoteTable[0], &other, sizeof other), 0) << "command " << c.command;
+    }
+}
