@@ -237,6 +237,17 @@ TEST_F(CommandsTest, HistoryWithoutALogDoesNothing) {
     EXPECT_EQ(watch.Dialogs(), 0);
 }
 
+// The menu grays History for an empty log, but the accelerator still reaches the dialog.
+TEST_F(CommandsTest, HistoryWithAnEmptyLogStillOpensTheDialog) {
+    const HWND note = OpenNote(MakeRecord(10, 10, 100, 50, "text"));
+    WriteFileBytes(logPath, "");
+    ExpectDialogs({{ERROR_CAPTION, [](HWND box) { PressButton(box, IDOK); }},
+                   {"タヴロ 履歴", [](HWND history) { PressButton(history, IDCANCEL); }}});
+    EXPECT_TRUE(Saved(note, IDM_HISTORY));
+    EXPECT_TRUE(DialogScriptDone());
+    EXPECT_STREQ(NoteTable[0].text, "text");
+}
+
 TEST_F(CommandsTest, HistoryRestoresIntoTheNoteOrIntoANewNote) {
     if (!HasDialog(IDD_HISTORY)) GTEST_SKIP() << "history dialog not linked in";
     WriteFileBytes(logPath, LogEntry("older") + LogEntry("newer\r\nline"));
