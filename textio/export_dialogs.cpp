@@ -48,7 +48,10 @@ static INT_PTR CALLBACK ColumnsDialogProc(HWND dialog, UINT message, WPARAM wPar
     case WM_INITDIALOG: OnColumnsInit(dialog); return TRUE;
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
-        case IDOK: ReadColumns(dialog), EndDialog(dialog, 1); return TRUE;
+        case IDOK:
+            ReadColumns(dialog);
+            EndDialog(dialog, 1);
+            return TRUE;
         case IDCANCEL: EndDialog(dialog, 0); return TRUE;
         }
         return FALSE;

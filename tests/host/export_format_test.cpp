@@ -108,10 +108,3 @@ TEST(CsvExport, AFailedTextPieceStillWritesTheOtherFields) {
     WriteNoteAsCsv(StyledNote("a\r\nb\r\nc"), kAllColumns, out.Writer());
     EXPECT_EQ(out.bytes, "a ,0,16777215,\x82\x6c\x82\x72 \x83\x53\x83\x56\x83\x62\x83\x4e,-12,0\n");
 }
-
-TEST(CsvExport, FaceNameWithoutNulIsCutAtItsField) {
-    NoteRecord note = StyledNote("");
-    std::memset(note.font.lfFaceName, 'F', sizeof note.font.lfFaceName);
-    const int face[kCsvColumnCount] = {0, 0, 0, 1, 0, 0};
-    EXPECT_EQ(Csv(note, face), ",,," + std::string(32, 'F') + ",,\n");
-}

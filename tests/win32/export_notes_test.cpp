@@ -52,11 +52,11 @@ static DialogStep SaveAs(const std::string &path) {
             }};
 }
 
-// The save-file dialog's question before it replaces an existing file.
-static DialogStep AnswerOverwrite(int answer) {
-    return {kOverwriteCaption, [answer](HWND box) {
+// Says yes to the save-file dialog's question before it replaces an existing file.
+static DialogStep ConfirmOverwrite() {
+    return {kOverwriteCaption, [](HWND box) {
                 EXPECT_EQ(GetDlgItem(box, kFileNameBox), nullptr) << "expected the overwrite question";
-                PressButton(box, answer);
+                PressButton(box, IDYES);
             }};
 }
 
@@ -134,7 +134,7 @@ TEST_F(ExportNotesTest, OverwritingAnExistingFileAfterTheQuestion) {
     OpenTwoNotes();
     const std::string path = folder + "old.txt";
     WriteFileBytes(path, std::string(200, 'o'));
-    ExpectDialogs({TextFormat(), SaveAs(path), AnswerOverwrite(IDYES)});
+    ExpectDialogs({TextFormat(), SaveAs(path), ConfirmOverwrite()});
     DispatchCommand(NoteWindowOf(NoteTable[0]), IDM_FILE_OUTPUT);
     EXPECT_TRUE(DialogScriptDone());
     EXPECT_EQ(ReadFileBytes(path), "AB\r\n\nCD\nX,Y\n") << "the old file is truncated";
@@ -155,25 +155,13 @@ TEST_F(ExportNotesTest, CsvOverAnExistingFile) {
                         PressButton(dialog, IDOK);
                     }},
                    SaveAs(path),
-                   AnswerOverwrite(IDYES)});
+                   ConfirmOverwrite()});
     {
         ShiftScope shift;
         DispatchCommand(NoteWindowOf(NoteTable[0]), IDM_FILE_OUTPUT);
     }
     EXPECT_TRUE(DialogScriptDone());
     EXPECT_EQ(ReadFileBytes(path), "a b,,,,,\n");
-}
-
-TEST_F(ExportNotesTest, DecliningTheOverwriteLeavesTheFile) {
-    OpenTwoNotes();
-    const std::string path = folder + "keep.txt";
-    WriteFileBytes(path, "keep me");
-    ExpectDialogs({TextFormat(), SaveAs(path), AnswerOverwrite(IDNO), {kSaveCaption, [](HWND dialog) {
-                                                                           PressButton(dialog, IDCANCEL);
-                                                                       }}});
-    DispatchCommand(NoteWindowOf(NoteTable[0]), IDM_FILE_OUTPUT);
-    EXPECT_TRUE(DialogScriptDone());
-    EXPECT_EQ(ReadFileBytes(path), "keep me");
 }
 
 TEST_F(ExportNotesTest, NoNotesGiveAnEmptyFileInBothFormats) {
