@@ -94,8 +94,7 @@ static bool PeelOffCommand(HWND window) {
 static void RestoreIntoNote(HWND window) {
     const int index = NoteIndex(window);
     UndoTable[index] = NoteTable[index];
-    std::memset(NoteTable[index].text, 0, kTextSize);
-    std::memcpy(NoteTable[index].text, historyText, kTextSize);
+    std::memcpy(NoteTable[index].text, historyText, kTextSize); // the whole field, old bytes included
     RepaintNote(window);
 }
 
