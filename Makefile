@@ -1,5 +1,5 @@
 # The two everyday commands: `make run` starts the program, `make test` runs every test.
-.PHONY: all deps host win32 test run screenshot clean format
+.PHONY: all deps host win32 test run screenshot fuzz clean format
 
 all: host win32
 
@@ -21,6 +21,9 @@ test: deps
 run: deps
 	$(MAKE) win32
 	sh tools/run-program.sh
+
+fuzz:
+	sh tools/fuzz.sh
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
