@@ -22,6 +22,10 @@ run: deps
 	$(MAKE) win32
 	sh tools/run-program.sh
 
+screenshot: deps
+	$(MAKE) win32
+	sh tools/screenshot.sh
+
 fuzz:
 	sh tools/fuzz.sh
 

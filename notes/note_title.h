@@ -3,5 +3,5 @@
 #include <cstddef>
 #include <string>
 
-// "タヴロ - " followed by the stored text, read up to its NUL or maxBytes bytes.
+// "タヴロ - " followed by the stored text, read up to its NUL or maxBytes bytes, on one line.
 std::string NoteTitle(const char *text, size_t maxBytes);

@@ -7,9 +7,10 @@ TEST(NoteTitle, ProgramNameThenTheStoredText) {
     EXPECT_EQ(NoteTitle("$$タヴロ$$DATE2$$", 1024), "タヴロ - $$タヴロ$$DATE2$$");
 }
 
-TEST(NoteTitle, LineBreaksShowAsOneBlankEach) {
+TEST(NoteTitle, LineBreaksAndTabsShowAsOneBlankEach) {
     EXPECT_EQ(NoteTitle("one\r\ntwo\r\n\r\nthree", 1024), "タヴロ - one two  three");
     EXPECT_EQ(NoteTitle("a\rb\nc\r", 1024), "タヴロ - a b c ");
+    EXPECT_EQ(NoteTitle("TODO\r\n\tone", 1024), "タヴロ - TODO  one");
     EXPECT_EQ(NoteTitle("\x95\x5C\r\n", 1024), "タヴロ - \x95\x5C ") << "a trail byte 0x5C stays";
 }
 

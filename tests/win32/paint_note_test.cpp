@@ -138,8 +138,9 @@ TEST_F(PaintNoteTest, TitleIsTheProgramNameAndTheStoredText) {
     EXPECT_EQ(Title(Painted(Record(kWhite, "買い物"))), "タヴロ - 買い物");
     EXPECT_EQ(Title(Painted(Record(kWhite, ""))), "タヴロ - ");
     EXPECT_EQ(Title(Painted(Record(kWhite, kDate2))), std::string("タヴロ - ") + kDate2);
-    // A title is one line: each line break shows as one blank.
+    // A title is one line: each line break and each tab shows as one blank.
     EXPECT_EQ(Title(Painted(Record(kWhite, "牛乳\r\n卵\r\n"))), "タヴロ - 牛乳 卵 ");
+    EXPECT_EQ(Title(Painted(Record(kWhite, "表\t示"))), "タヴロ - 表 示") << "表 ends in the byte 0x5C";
 }
 
 TEST_F(PaintNoteTest, AFullTextFieldWithoutNulIsCutAtItsEnd) {
