@@ -47,9 +47,3 @@ TEST(DateMacro, DayNamesFromSunday) {
         EXPECT_NE(Drawn(3, clock).find(expected[day]), std::string::npos) << "day " << day;
     }
 }
-
-TEST(DateMacro, OutputIsCutToTheBuffer) {
-    char out[6];
-    FormatDateMacro(3, kSunday2026, out, sizeof out);
-    EXPECT_EQ(std::string(out), std::string("26年 12月").substr(0, 5));
-}

@@ -95,10 +95,3 @@ TEST(LineLayout, WithoutWrappingLinesAreNeverMeasuredOrBroken) {
     EXPECT_EQ(Unwrapped(longLine + "\r\n" + A + I, &font), (Lines{longLine, A + I}));
     EXPECT_EQ(font.calls, 0u);
 }
-
-TEST(LineLayout, WrappingMeasuresTheWholeLineSoFar) {
-    FakeFont font;
-    Wrapped("abc" + A, 100, &font);
-    EXPECT_EQ(font.calls, 4u) << "once per character";
-    EXPECT_EQ(font.longest, 5u);
-}

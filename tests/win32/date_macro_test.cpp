@@ -113,17 +113,6 @@ TEST_F(DateMacroTest, ASecondReadingInTheSameSecondAllowsASkip) {
     FAIL() << "the clock never stayed in one second";
 }
 
-TEST_F(DateMacroTest, NearMacrosAreOrdinaryText) {
-    timerMode = 1;
-    for (const std::string &almost :
-         {std::string(kDate2) + "\r\n", std::string(kDate2) + " ", std::string("$$タヴロ$$date2$$")}) {
-        char text[kTextSize] = "";
-        std::strcpy(text, almost.c_str());
-        EXPECT_EQ(ExpandDateMacro(nullptr, text), 1);
-        EXPECT_EQ(text, almost);
-    }
-}
-
 // ---- The timer and the skip rule ----
 
 TEST_F(DateMacroTest, TheTimerMarksOnlyTheInsideOfMacroNotes) {

@@ -124,14 +124,6 @@ TEST_F(PaintNoteTest, WrappingContinuesALongLineBelow) {
     EXPECT_GT(CountColor(wrapped, kTextColor, 3, 3 + step, 78, 3 + 2 * step), 0) << "second line";
 }
 
-TEST_F(PaintNoteTest, LineBreaksAndTheEmptyMiddleLine) {
-    const HWND note = Painted(Record(kWhite, "■\r\n\r\n■\r\n", 100, 120));
-    const int step = LineStep(note);
-    EXPECT_GT(CountColor(note, kTextColor, 3, 3, 100, 3 + step), 0);
-    EXPECT_EQ(CountColor(note, kTextColor, 3, 3 + step, 100, 3 + 2 * step), 0) << "the empty line";
-    EXPECT_GT(CountColor(note, kTextColor, 3, 3 + 2 * step, 100, 3 + 3 * step), 0) << "third line";
-}
-
 // ---- Title ----
 
 TEST_F(PaintNoteTest, TitleIsTheProgramNameAndTheStoredText) {
