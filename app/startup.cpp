@@ -29,6 +29,7 @@ char notesPath[kNotesPathSize], backupPath[kPathSize];
 const char kWindowClassName[] = PROGRAM_NAME;
 
 static HANDLE instanceObject;
+static UINT_PTR dateTimer; // without a window the platform picks the id, so it is kept to stop it
 static HACCEL accelerators;
 
 void ShowErrorMessage(const char *text) { MessageBoxA(nullptr, text, ERROR_CAPTION, MB_OK | MB_ICONEXCLAMATION); }
@@ -36,7 +37,8 @@ void ShowErrorMessage(const char *text) { MessageBoxA(nullptr, text, ERROR_CAPTI
 static void ReadSwitches(char *tail) {
     if (HasSwitch(tail, "/TIMER")) {
         timerMode = 1;
-        if (!SetTimer(nullptr, kDateTimerId, 1000, DateMacroTimer)) timerMode = 0;
+        dateTimer = SetTimer(nullptr, kDateTimerId, 1000, DateMacroTimer);
+        if (!dateTimer) timerMode = 0;
     }
     requireSavedNotes = HasSwitch(tail, "/S");
     ignoreSettings = HasSwitch(tail, "/I");
@@ -106,7 +108,7 @@ static int RunMessageLoop() {
 }
 
 static void Shutdown() {
-    if (timerMode) KillTimer(nullptr, kDateTimerId);
+    if (timerMode) KillTimer(nullptr, dateTimer);
     RemoveTrayIcon();
     DestroyWindow(mainWindow);
     while (noteCount != 0) CloseNote(noteCount - 1);
