@@ -109,13 +109,8 @@ void SetDisplayMode(HWND window, int mode) {
     const bool taskbarButton = record.taskbarFlag == 1 && mode != kModeWallpaper;
     SetWindowLongA(window, GWL_EXSTYLE, taskbarButton ? kTaskbarExStyle : kNoteExStyle);
     record.displayMode = (record.displayMode & 0xFFFF0000u) | static_cast<uint32_t>(mode);
-    RECT r;
-    GetWindowRect(window, &r);
-    record.x = r.left;
-    record.y = r.top;
-    record.width = r.right - r.left;
-    record.height = r.bottom - r.top;
+    StoreWindowRect(record, window);
     const ModePlacement placement = PlacementFor(mode);
-    SetWindowPos(window, placement.insertAfter, r.left, r.top, record.width, record.height, placement.flags);
+    SetWindowPos(window, placement.insertAfter, record.x, record.y, record.width, record.height, placement.flags);
     ShowWindow(window, SW_SHOWNA);
 }

@@ -18,16 +18,6 @@ static bool IgnoresMouse(HWND window) {
     return mode == kModeWallpaper || (timerMode && index == 0 && noteCount > 0 && mode == kModeTopmost);
 }
 
-static void StoreWindowRect(HWND window) {
-    NoteRecord &record = NoteTable[FindNote(window)];
-    RECT r;
-    GetWindowRect(window, &r);
-    record.x = r.left;
-    record.y = r.top;
-    record.width = r.right - r.left;
-    record.height = r.bottom - r.top;
-}
-
 static void FollowPointer(HWND window, POINT p) {
     RECT r;
     GetWindowRect(window, &r);
@@ -72,7 +62,7 @@ static void OnButtonDown(HWND window, int x, int y) {
 }
 
 static void OnButtonUp(HWND window) {
-    StoreWindowRect(window);
+    StoreWindowRect(NoteTable[FindNote(window)], window);
     if (resizeArmed) {
         SetCursor(LoadCursorA(nullptr, IDC_ARROW));
         resizeArmed = false;

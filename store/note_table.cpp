@@ -32,6 +32,15 @@ int FindNote(HWND window) {
     return noteCount;
 }
 
+void StoreWindowRect(NoteRecord &record, HWND window) {
+    RECT r;
+    GetWindowRect(window, &r);
+    record.x = r.left;
+    record.y = r.top;
+    record.width = r.right - r.left;
+    record.height = r.bottom - r.top;
+}
+
 // Slots above the removed one move down in both tables, so each undo copy stays with its note.
 static void CompactTables(int index) {
     for (int j = index; j < noteCount - 1; ++j) {

@@ -34,6 +34,9 @@ inline void SetNoteWindow(NoteRecord &r, HWND window) {
 }
 inline LOGFONTA *LogFontOf(NoteRecord &r) { return reinterpret_cast<LOGFONTA *>(&r.font); }
 
+// Stores the window's current rectangle in the record: x, y, width, height.
+void StoreWindowRect(NoteRecord &record, HWND window);
+
 // After a record's font block was filled from elsewhere, its LOGFONT pointer names its own font.
 inline void PointFontDialogAtOwnFont(NoteRecord &r) {
     r.fontDialog.lpLogFont = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(&r.font));

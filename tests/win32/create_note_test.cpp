@@ -17,11 +17,6 @@ protected:
         CreateNote(source, 1);
         return NoteTable[noteCount - 1];
     }
-    static RECT WindowRect(HWND window) {
-        RECT r;
-        GetWindowRect(window, &r);
-        return r;
-    }
 };
 
 TEST_F(CreateNoteTest, NewNoteGoesBelowItsSourceWithItsSize) {
@@ -32,7 +27,7 @@ TEST_F(CreateNoteTest, NewNoteGoesBelowItsSourceWithItsSize) {
     EXPECT_EQ(made.y, 169);
     EXPECT_EQ(made.width, 220);
     EXPECT_EQ(made.height, 66);
-    const RECT r = WindowRect(NoteWindowOf(made));
+    const RECT r = WindowRectOf(NoteWindowOf(made));
     EXPECT_EQ(r.left, 100);
     EXPECT_EQ(r.top, 169);
     EXPECT_EQ(made.text[0], '\0');
@@ -110,7 +105,7 @@ TEST_F(CreateNoteTest, DisplayModeIsInheritedOnlyWhenAsked) {
 
 TEST_F(CreateNoteTest, RestoredNotesAreNotCorrected) {
     const HWND off = OpenNote(MakeRecord(2000, 1500, 100, 50, "far away"));
-    const RECT r = WindowRect(off);
+    const RECT r = WindowRectOf(off);
     EXPECT_EQ(r.left, 2000);
     EXPECT_EQ(r.top, 1500);
 }

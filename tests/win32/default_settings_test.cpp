@@ -48,11 +48,6 @@ static std::string SettingText(const char *key) {
     return value;
 }
 
-static RECT WindowRectOf(HWND window) {
-    RECT r;
-    GetWindowRect(window, &r);
-    return r;
-}
 
 TEST_F(DefaultSettingsTest, SavingTheSizeWritesItAndTheNextNewNoteTakesIt) {
     const HWND note = OpenNote(MakeRecord(40, 60, 300, 200, "sized"));

@@ -86,16 +86,11 @@ TEST_F(ExitCommandTest, AnsweredNoEverythingRunsOnUnsaved) {
 // ---- The real program ----
 
 class ExitProgramTest : public ProgramTest {
-protected:
-    static std::string Record(int x, int y, int width, int height, const char *text) {
-        const NoteRecord r = MakeRecord(x, y, width, height, text);
-        return Bytes(&r, sizeof r);
-    }
 };
 
 TEST_F(ExitProgramTest, ExitAnsweredYesSavesAndEndsWithStatusZero) {
     ProgramRun run;
-    WriteFileBytes(run.DataFile(".DAT"), Record(30, 40, 200, 60, "one") + Record(300, 400, 150, 90, "two"));
+    WriteFileBytes(run.DataFile(".DAT"), RecordImage(30, 40, 200, 60, "one") + RecordImage(300, 400, 150, 90, "two"));
     ASSERT_TRUE(run.Start());
     ASSERT_TRUE(run.WaitUntilRunning());
     ASSERT_TRUE(run.WaitForNotes(2));
@@ -111,7 +106,7 @@ TEST_F(ExitProgramTest, ExitAnsweredYesSavesAndEndsWithStatusZero) {
 
 TEST_F(ExitProgramTest, ExitAnsweredNoLeavesTheProgramRunningAndSavesNothing) {
     ProgramRun run;
-    WriteFileBytes(run.DataFile(".DAT"), Record(30, 40, 200, 60, "one"));
+    WriteFileBytes(run.DataFile(".DAT"), RecordImage(30, 40, 200, 60, "one"));
     ASSERT_TRUE(run.Start());
     ASSERT_TRUE(run.WaitUntilRunning());
     ASSERT_TRUE(run.WaitForNotes(1));
@@ -147,7 +142,7 @@ static bool NoteAt(const ProgramRun &run, int x, int y) {
 
 TEST_F(ExitProgramTest, CtrlNActsOnTheForegroundNote) {
     ProgramRun run;
-    WriteFileBytes(run.DataFile(".DAT"), Record(30, 40, 200, 60, "one") + Record(300, 400, 150, 90, "two"));
+    WriteFileBytes(run.DataFile(".DAT"), RecordImage(30, 40, 200, 60, "one") + RecordImage(300, 400, 150, 90, "two"));
     ASSERT_TRUE(run.Start());
     ASSERT_TRUE(run.WaitUntilRunning());
     ASSERT_TRUE(run.WaitForNotes(2));

@@ -70,6 +70,17 @@ NoteRecord MakeRecord(int x, int y, int width, int height, const char *text) {
     return r;
 }
 
+std::string RecordImage(int x, int y, int width, int height, const char *text) {
+    const NoteRecord r = MakeRecord(x, y, width, height, text);
+    return std::string(reinterpret_cast<const char *>(&r), sizeof r);
+}
+
+RECT WindowRectOf(HWND window) {
+    RECT r;
+    GetWindowRect(window, &r);
+    return r;
+}
+
 void CloseAllNotes() {
     while (noteCount > 0) CloseNote(noteCount - 1);
 }

@@ -27,6 +27,10 @@ protected:
 HWND OpenNote(const NoteRecord &record);
 // A record with the built-in template's attributes, at the given place and with the text.
 NoteRecord MakeRecord(int x, int y, int width, int height, const char *text = "");
+// The bytes of such a record, as a notes file holds it.
+std::string RecordImage(int x, int y, int width, int height, const char *text = "");
+// The window's rectangle in screen pixels.
+RECT WindowRectOf(HWND window);
 // Closes every note (last first), as shutdown does.
 void CloseAllNotes();
 

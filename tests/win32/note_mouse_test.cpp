@@ -13,11 +13,6 @@ protected:
         ScreenToClient(note, &p);
         SendMessageA(note, message, message == WM_MOUSEMOVE ? 0 : MK_LBUTTON, MAKELPARAM(p.x, p.y));
     }
-    static RECT WindowRect(HWND window) {
-        RECT r;
-        GetWindowRect(window, &r);
-        return r;
-    }
 };
 
 TEST_F(NoteMouseTest, DraggingMovesTheNoteAndSavesOnRelease) {
@@ -27,7 +22,7 @@ TEST_F(NoteMouseTest, DraggingMovesTheNoteAndSavesOnRelease) {
     Mouse(note, WM_MOUSEMOVE, 150, 170);
     DeleteFileA(notesPath);
     Mouse(note, WM_LBUTTONUP, 150, 170);
-    const RECT r = WindowRect(note);
+    const RECT r = WindowRectOf(note);
     EXPECT_EQ(r.left, 140);
     EXPECT_EQ(r.top, 160);
     EXPECT_EQ(NoteTable[0].x, 140);
@@ -49,7 +44,7 @@ TEST_F(NoteMouseTest, TheGripResizesKeepingTheTopLeftCorner) {
     Mouse(note, WM_LBUTTONDOWN, 315, 160);
     Mouse(note, WM_MOUSEMOVE, 345, 180);
     Mouse(note, WM_LBUTTONUP, 345, 180);
-    const RECT r = WindowRect(note);
+    const RECT r = WindowRectOf(note);
     EXPECT_EQ(r.left, 100);
     EXPECT_EQ(r.top, 100);
     EXPECT_EQ(r.right - r.left, 250);
@@ -63,7 +58,7 @@ TEST_F(NoteMouseTest, AResizeStopsAtEightPixels) {
     Mouse(note, WM_LBUTTONDOWN, 315, 160);
     Mouse(note, WM_MOUSEMOVE, 20, 20);
     Mouse(note, WM_LBUTTONUP, 20, 20);
-    const RECT r = WindowRect(note);
+    const RECT r = WindowRectOf(note);
     EXPECT_EQ(r.right - r.left, 8);
     EXPECT_EQ(r.bottom - r.top, 8);
     EXPECT_EQ(r.left, 100);
@@ -76,7 +71,7 @@ TEST_F(NoteMouseTest, LeavingTheGripEndsTheResizeMode) {
     Mouse(note, WM_LBUTTONDOWN, 150, 120);
     Mouse(note, WM_MOUSEMOVE, 170, 130);
     Mouse(note, WM_LBUTTONUP, 170, 130);
-    const RECT r = WindowRect(note);
+    const RECT r = WindowRectOf(note);
     EXPECT_EQ(r.right - r.left, 220) << "moved, not resized";
     EXPECT_EQ(r.left, 120);
 }
@@ -85,11 +80,11 @@ TEST_F(NoteMouseTest, OffScreenPointerIsIgnoredThenTheWholeDistanceIsMadeUp) {
     const HWND note = OpenNote(MakeRecord(100, 100, 220, 66, "edge"));
     Mouse(note, WM_LBUTTONDOWN, 110, 110);
     Mouse(note, WM_MOUSEMOVE, -20, 110);
-    EXPECT_EQ(WindowRect(note).left, 100) << "the note waits while the pointer is off the screen";
+    EXPECT_EQ(WindowRectOf(note).left, 100) << "the note waits while the pointer is off the screen";
     Mouse(note, WM_MOUSEMOVE, 50, 130);
     Mouse(note, WM_LBUTTONUP, 50, 130);
-    EXPECT_EQ(WindowRect(note).left, 40);
-    EXPECT_EQ(WindowRect(note).top, 120);
+    EXPECT_EQ(WindowRectOf(note).left, 40);
+    EXPECT_EQ(WindowRectOf(note).top, 120);
 }
 
 TEST_F(NoteMouseTest, WallpaperNotesIgnoreTheMouse) {
@@ -100,7 +95,7 @@ TEST_F(NoteMouseTest, WallpaperNotesIgnoreTheMouse) {
     Mouse(note, WM_LBUTTONDOWN, 110, 110);
     Mouse(note, WM_MOUSEMOVE, 200, 200);
     Mouse(note, WM_LBUTTONUP, 200, 200);
-    EXPECT_EQ(WindowRect(note).left, 100);
+    EXPECT_EQ(WindowRectOf(note).left, 100);
     EXPECT_FALSE(FileIsThere(notesPath)) << "no save either";
 }
 
@@ -113,12 +108,12 @@ TEST_F(NoteMouseTest, UnderTimerTheTopmostFirstNoteStaysButOthersMove) {
     second.y = 300;
     const HWND other = OpenNote(second);
     for (HWND note : {clock, other}) {
-        const RECT before = WindowRect(note);
+        const RECT before = WindowRectOf(note);
         Mouse(note, WM_LBUTTONDOWN, before.left + 10, before.top + 10);
         Mouse(note, WM_MOUSEMOVE, before.left + 30, before.top + 10);
         Mouse(note, WM_LBUTTONUP, before.left + 30, before.top + 10);
     }
-    EXPECT_EQ(WindowRect(clock).left, 100);
-    EXPECT_EQ(WindowRect(other).left, 120);
+    EXPECT_EQ(WindowRectOf(clock).left, 100);
+    EXPECT_EQ(WindowRectOf(other).left, 120);
     timerMode = 0;
 }

@@ -10,11 +10,6 @@
 
 class StartupPiecesTest : public ProgramTest {};
 
-static RECT WindowRect(HWND window) {
-    RECT r;
-    GetWindowRect(window, &r);
-    return r;
-}
 
 TEST_F(StartupPiecesTest, AboutFromTheTrayIsCentredAndOnlyOkEndsIt) {
     lastCommandWindow = mainWindow;
@@ -23,7 +18,7 @@ TEST_F(StartupPiecesTest, AboutFromTheTrayIsCentredAndOnlyOkEndsIt) {
     bool openAfterEscape = false;
     ExpectDialogs({{"ﾊﾞｰｼﾞｮﾝ情報", [&](HWND about) {
                         text = ControlText(about, 2010);
-                        place = WindowRect(about);
+                        place = WindowRectOf(about);
                         SendMessageA(about, WM_COMMAND, IDCANCEL, 0);
                         openAfterEscape = IsWindowVisible(about) != FALSE;
                         PressButton(about, IDOK);
@@ -42,7 +37,7 @@ TEST_F(StartupPiecesTest, AboutFromANoteStaysBesideIt) {
     lastCommandWindow = note;
     RECT place = {};
     ExpectDialogs({{"ﾊﾞｰｼﾞｮﾝ情報", [&](HWND about) {
-                        place = WindowRect(about);
+                        place = WindowRectOf(about);
                         SendMessageA(about, WM_CLOSE, 0, 0);
                     }}});
     EXPECT_EQ(ShowAboutBox(note), 0) << "closing the window ends it with 0";

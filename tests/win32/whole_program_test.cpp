@@ -10,11 +10,6 @@
 
 // Runs of the real program, each in a private folder with its own data files.
 class WholeProgramTest : public ProgramTest {
-protected:
-    static std::string Record(int x, int y, int width, int height, const char *text) {
-        const NoteRecord r = MakeRecord(x, y, width, height, text);
-        return Bytes(&r, sizeof r);
-    }
 };
 
 TEST_F(WholeProgramTest, ASecondCopyIsRefusedAndTheFirstRunsOn) {
@@ -60,14 +55,14 @@ TEST_F(WholeProgramTest, SlashSWithoutNotesEndsAfterTheSplash) {
 
 TEST_F(WholeProgramTest, SlashSWithAnEmptyFirstNoteEnds) {
     ProgramRun run;
-    WriteFileBytes(run.DataFile(".DAT"), Record(10, 10, 100, 50, "") + Record(10, 80, 100, 50, "text"));
+    WriteFileBytes(run.DataFile(".DAT"), RecordImage(10, 10, 100, 50, "") + RecordImage(10, 80, 100, 50, "text"));
     ASSERT_TRUE(run.Start("/S"));
     EXPECT_EQ(run.WaitForExit(), 0);
 }
 
 TEST_F(WholeProgramTest, SavedNotesAreRestoredAtTheirPlacesAndBackedUp) {
     ProgramRun run;
-    const std::string notes = Record(30, 40, 200, 60, "one") + Record(300, 400, 150, 90, "two");
+    const std::string notes = RecordImage(30, 40, 200, 60, "one") + RecordImage(300, 400, 150, 90, "two");
     WriteFileBytes(run.DataFile(".DAT"), notes);
     ASSERT_TRUE(run.Start("/S"));
     ASSERT_TRUE(run.WaitUntilRunning());
@@ -89,7 +84,7 @@ TEST_F(WholeProgramTest, SavedNotesAreRestoredAtTheirPlacesAndBackedUp) {
 
 TEST_F(WholeProgramTest, SlashIRestoresNothingAndLeavesTheFileUntilTheNextSave) {
     ProgramRun run;
-    const std::string notes = Record(30, 40, 200, 60, "kept on disk");
+    const std::string notes = RecordImage(30, 40, 200, 60, "kept on disk");
     WriteFileBytes(run.DataFile(".DAT"), notes);
     ASSERT_TRUE(run.Start("/I"));
     ASSERT_TRUE(run.WaitUntilRunning());
@@ -120,7 +115,7 @@ TEST_F(WholeProgramTest, KillingTheProgramWhileItSavesNeverLosesTheNotesFile) {
     std::mt19937 random(12345);
     for (int round = 0; round < 6; ++round) {
         ProgramRun run;
-        const std::string notes = Record(30, 40, 200, 60, "one") + Record(300, 400, 150, 90, "two");
+        const std::string notes = RecordImage(30, 40, 200, 60, "one") + RecordImage(300, 400, 150, 90, "two");
         WriteFileBytes(run.DataFile(".DAT"), notes);
         ASSERT_TRUE(run.Start());
         ASSERT_TRUE(run.WaitUntilRunning());
