@@ -21,7 +21,8 @@ void LoadBackgroundBitmap(const char *path) {
     HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return;
     const DWORD size = GetFileSize(file, nullptr);
-    bitmapBlock = (size == 0 || size == INVALID_FILE_SIZE) ? nullptr : GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
+    bitmapBlock =
+        (size == 0 || size == INVALID_FILE_SIZE) ? nullptr : GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
     backgroundBitmap = bitmapBlock ? static_cast<BYTE *>(GlobalLock(bitmapBlock)) : nullptr;
     DWORD read = 0;
     if (!backgroundBitmap || !ReadFile(file, backgroundBitmap, size, &read, nullptr)) {

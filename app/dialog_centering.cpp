@@ -4,7 +4,9 @@
 #include "app/program.h"
 #include "settings/defaults.h"
 
-bool CommandCameFromTray() { return lastCommandWindow == mainWindow; }
+bool CommandCameFromTray() {
+    return lastCommandWindow == mainWindow;
+}
 
 POINT CenteredPosition(const RECT &r) {
     // Each half is truncated towards zero on its own.

@@ -4,7 +4,9 @@
 #include "app/program.h"
 #include "res/resource.h"
 
-static INT_PTR CALLBACK SplashProc(HWND, UINT, WPARAM, LPARAM) { return 0; }
+static INT_PTR CALLBACK SplashProc(HWND, UINT, WPARAM, LPARAM) {
+    return 0;
+}
 
 constexpr UINT kSplashPlacement = SWP_FRAMECHANGED | SWP_HIDEWINDOW | SWP_NOCOPYBITS; // 416
 

@@ -32,7 +32,9 @@ static HANDLE instanceObject;
 static UINT_PTR dateTimer; // without a window the platform picks the id, so it is kept to stop it
 static HACCEL accelerators;
 
-void ShowErrorMessage(const char *text) { MessageBoxA(nullptr, text, ERROR_CAPTION, MB_OK | MB_ICONEXCLAMATION); }
+void ShowErrorMessage(const char *text) {
+    MessageBoxA(nullptr, text, ERROR_CAPTION, MB_OK | MB_ICONEXCLAMATION);
+}
 
 static void ReadSwitches(char *tail) {
     if (HasSwitch(tail, "/TIMER")) {
@@ -65,8 +67,8 @@ bool RegisterNoteClass() {
 }
 
 HWND CreateMainWindow() {
-    mainWindow = CreateWindowExA(WS_EX_TOOLWINDOW, kWindowClassName, PROGRAM_NAME, WS_OVERLAPPEDWINDOW, 0, 0, 0, 0,
-                                 nullptr, nullptr, programInstance, nullptr);
+    mainWindow = CreateWindowExA(WS_EX_TOOLWINDOW, kWindowClassName, PROGRAM_NAME, WS_OVERLAPPEDWINDOW, 0, 0,
+                                 0, 0, nullptr, nullptr, programInstance, nullptr);
     return mainWindow;
 }
 
@@ -74,7 +76,8 @@ HWND CreateMainWindow() {
 static bool RestoreNotes() {
     if (recordsToSave > 0) {
         if (requireSavedNotes && TextIsEmpty(NoteTable[0])) return false;
-        for (int i = 0, count = recordsToSave; i < count; ++i) CreateNote(nullptr, 0);
+        for (int i = 0, count = recordsToSave; i < count; ++i)
+            CreateNote(nullptr, 0);
     } else {
         if (requireSavedNotes) return false;
         if (openEmptyFirst) CreateNote(nullptr, 1);
@@ -111,7 +114,8 @@ static void Shutdown() {
     if (timerMode) KillTimer(nullptr, dateTimer);
     RemoveTrayIcon();
     DestroyWindow(mainWindow);
-    while (noteCount != 0) CloseNote(noteCount - 1);
+    while (noteCount != 0)
+        CloseNote(noteCount - 1);
     DestroyNoteMenu();
     ReleaseNoteTables();
     CloseHandle(instanceObject);

@@ -6,6 +6,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     std::string tail(reinterpret_cast<const char *>(data), size);
-    for (const char *sw : {"/TIMER", "/S", "/I", "/W"}) HasSwitch(&tail[0], sw);
+    for (const char *sw : {"/TIMER", "/S", "/I", "/W"})
+        HasSwitch(&tail[0], sw);
     return 0;
 }

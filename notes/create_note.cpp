@@ -11,7 +11,7 @@
 
 constexpr DWORD kNoteStyle = WS_POPUP | WS_VISIBLE;
 constexpr DWORD kNoteExStyle = WS_EX_TOOLWINDOW | WS_EX_WINDOWEDGE | WS_EX_ACCEPTFILES; // 400
-constexpr DWORD kTaskbarExStyle = WS_EX_WINDOWEDGE | WS_EX_ACCEPTFILES;                  // 272
+constexpr DWORD kTaskbarExStyle = WS_EX_WINDOWEDGE | WS_EX_ACCEPTFILES;                 // 272
 
 static void StampCreationTime(NoteRecord &record) {
     SYSTEMTIME now;
@@ -73,8 +73,9 @@ void CreateNote(HWND source, int correct) {
         record.x = placed.x;
         record.y = placed.y;
     }
-    HWND window = CreateWindowExA(kNoteExStyle, kWindowClassName, PROGRAM_NAME, kNoteStyle, record.x, record.y,
-                                  record.width, record.height, nullptr, nullptr, programInstance, nullptr);
+    HWND window =
+        CreateWindowExA(kNoteExStyle, kWindowClassName, PROGRAM_NAME, kNoteStyle, record.x, record.y,
+                        record.width, record.height, nullptr, nullptr, programInstance, nullptr);
     // A note without a window could be neither seen nor removed, so it is not counted.
     if (!window) {
         std::memset(&record, 0, sizeof record);
@@ -111,6 +112,7 @@ void SetDisplayMode(HWND window, int mode) {
     record.displayMode = (record.displayMode & 0xFFFF0000u) | static_cast<uint32_t>(mode);
     StoreWindowRect(record, window);
     const ModePlacement placement = PlacementFor(mode);
-    SetWindowPos(window, placement.insertAfter, record.x, record.y, record.width, record.height, placement.flags);
+    SetWindowPos(window, placement.insertAfter, record.x, record.y, record.width, record.height,
+                 placement.flags);
     ShowWindow(window, SW_SHOWNA);
 }

@@ -5,8 +5,8 @@ struct NoteRect {
     int x, y, width, height;
 };
 
-constexpr int kGripSize = 16;      // the grip is the 15 x 15 pixels left by strict comparisons
-constexpr int kMinNoteExtent = 8;  // a resize never makes a note smaller than this
+constexpr int kGripSize = 16;     // the grip is the 15 x 15 pixels left by strict comparisons
+constexpr int kMinNoteExtent = 8; // a resize never makes a note smaller than this
 
 // A new note that would reach below the screen goes to the top, 16 pixels to the right; one
 // that would reach past the right edge goes to the left edge. Ending on the edge is allowed.

@@ -24,8 +24,8 @@ static void FollowPointer(HWND window, POINT p) {
     const int dx = p.x - dragAnchor.x, dy = p.y - dragAnchor.y;
     if (resizeArmed) {
         // The top-left corner stays; only the size follows the pointer.
-        MoveWindow(window, r.left, r.top, ResizedExtent(r.right - r.left, dx), ResizedExtent(r.bottom - r.top, dy),
-                   TRUE);
+        MoveWindow(window, r.left, r.top, ResizedExtent(r.right - r.left, dx),
+                   ResizedExtent(r.bottom - r.top, dy), TRUE);
     } else {
         MoveWindow(window, r.left + dx, r.top + dy, r.right - r.left, r.bottom - r.top, TRUE);
     }

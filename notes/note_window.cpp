@@ -14,7 +14,9 @@
 
 constexpr LRESULT kNoActivateAndEat = MA_NOACTIVATEANDEAT; // 3
 
-static bool IsWallpaper(HWND window) { return ModeOf(NoteTable[FindNote(window)]) == kModeWallpaper; }
+static bool IsWallpaper(HWND window) {
+    return ModeOf(NoteTable[FindNote(window)]) == kModeWallpaper;
+}
 
 // Runs the memo input on the note's text; on OK stores the result, taking an undo copy first
 // when the text changed. Afterwards the display mode is applied again, which also saves.

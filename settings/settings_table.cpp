@@ -8,7 +8,8 @@
 int inheritPosition = 1, inheritDisplayMode = 0, inheritTaskbar = 0, inheritBackColor = 0, inheritFont = 1,
     inheritWrap = 0;
 int openEmptyFirst = 0, openInputAtOnce = 0;
-int arrangeCorner = 4021, arrangeDirection = 4031, noteSpacing = 3, arrangeFromFirst = 0, arrangeAfterSheet = 0;
+int arrangeCorner = 4021, arrangeDirection = 4031, noteSpacing = 3, arrangeFromFirst = 0,
+    arrangeAfterSheet = 0;
 int sortKey = 1022, sortOrder = 1025;
 int logEnabled = 0, imeControl = 0;
 char backgroundBitmapPath[kBitmapPathSize];
@@ -39,7 +40,8 @@ const SettingEntry kSettingEntries[kSettingCount] = {
 };
 
 // "すぐ整列" is written before "１枚目", although it is read after it.
-const int kSettingWriteOrder[kWrittenSettingCount] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12, 11, 13, 14, 15, 16};
+const int kSettingWriteOrder[kWrittenSettingCount] = {0, 1,  2,  3,  4,  5,  6,  7, 8,
+                                                      9, 10, 12, 11, 13, 14, 15, 16};
 
 void ApplySettingValue(const SettingEntry &entry, const char *value) {
     if (!entry.variable) {

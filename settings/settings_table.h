@@ -5,14 +5,14 @@
 struct SettingEntry {
     const char *section;
     const char *key;
-    int *variable;   // null for the bitmap path, which is text
-    int base;        // stored as value - base
-    bool ranged;     // values outside low..high are ignored on read
+    int *variable; // null for the bitmap path, which is text
+    int base;      // stored as value - base
+    bool ranged;   // values outside low..high are ignored on read
     int low, high;
     const char *missing; // the string taken when the file lacks the key
 };
 
-constexpr int kSettingCount = 18;     // in the order they are read
+constexpr int kSettingCount = 18; // in the order they are read
 constexpr int kWrittenSettingCount = 17;
 
 extern const SettingEntry kSettingEntries[kSettingCount];

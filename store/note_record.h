@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-constexpr int kTextSize = 1024;   // text field, NUL included
+constexpr int kTextSize = 1024;     // text field, NUL included
 constexpr int kMaxTextBytes = 1023; // every cut of a note text is at this many bytes
 constexpr int kTableSlots = 100;
 constexpr int kMaxNotes = 99;
@@ -88,6 +88,12 @@ static_assert(offsetof(NoteRecord, fontDialog) == 1128, "CHOOSEFONT offset");
 static_assert(offsetof(NoteRecord, fontDialog) + offsetof(FontDialogBytes, lpLogFont) == 1140, "lpLogFont");
 static_assert(offsetof(NoteRecord, fontDialog) + offsetof(FontDialogBytes, rgbColors) == 1152, "text colour");
 
-inline uint16_t ModeOf(const NoteRecord &r) { return static_cast<uint16_t>(r.displayMode & 0xFFFF); }
-inline uint32_t TextColorOf(const NoteRecord &r) { return r.fontDialog.rgbColors; }
-inline bool TextIsEmpty(const NoteRecord &r) { return r.text[0] == '\0'; }
+inline uint16_t ModeOf(const NoteRecord &r) {
+    return static_cast<uint16_t>(r.displayMode & 0xFFFF);
+}
+inline uint32_t TextColorOf(const NoteRecord &r) {
+    return r.fontDialog.rgbColors;
+}
+inline bool TextIsEmpty(const NoteRecord &r) {
+    return r.text[0] == '\0';
+}

@@ -28,11 +28,15 @@ int FindNote(HWND window);
 // the hidden main window instead, which ends the program's message loop.
 void CloseNote(int index);
 
-inline HWND NoteWindowOf(const NoteRecord &r) { return reinterpret_cast<HWND>(static_cast<uintptr_t>(r.window)); }
+inline HWND NoteWindowOf(const NoteRecord &r) {
+    return reinterpret_cast<HWND>(static_cast<uintptr_t>(r.window));
+}
 inline void SetNoteWindow(NoteRecord &r, HWND window) {
     r.window = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(window));
 }
-inline LOGFONTA *LogFontOf(NoteRecord &r) { return reinterpret_cast<LOGFONTA *>(&r.font); }
+inline LOGFONTA *LogFontOf(NoteRecord &r) {
+    return reinterpret_cast<LOGFONTA *>(&r.font);
+}
 
 // Stores the window's current rectangle in the record: x, y, width, height.
 void StoreWindowRect(NoteRecord &record, HWND window);

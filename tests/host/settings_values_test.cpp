@@ -68,7 +68,8 @@ TEST(SettingsTable, FlagsTakeAnyIntegerAndWriteItBack) {
 
 TEST(SettingsTable, WriteOrderPutsArrangeAtOnceBeforeFromFirst) {
     std::string order;
-    for (int i : kSettingWriteOrder) order += std::string(kSettingEntries[i].key) + ",";
+    for (int i : kSettingWriteOrder)
+        order += std::string(kSettingEntries[i].key) + ",";
     EXPECT_EQ(order, "作成位置,表示モード,タスクバー表示,背景色,フォント,折り返し,１枚目を開く,メモ入力,"
                      "位置,方向,間隔,すぐ整列,１枚目,ソート方法,ソート順,ログ,ＩＭＥ,");
 }

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 #include <string>
 
-static bool Has(std::string tail, const char *sw) { return HasSwitch(&tail[0], sw); }
+static bool Has(std::string tail, const char *sw) {
+    return HasSwitch(&tail[0], sw);
+}
 
 TEST(Switches, AnyCaseAndPosition) {
     EXPECT_TRUE(Has("/timer /w", "/TIMER"));

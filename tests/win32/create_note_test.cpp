@@ -86,7 +86,8 @@ TEST_F(CreateNoteTest, FontIsInheritedOnlyWhenAsked) {
     const NoteRecord &withFont = NewFrom(source);
     EXPECT_STREQ(withFont.font.lfFaceName, "IPAGothic");
     EXPECT_EQ(TextColorOf(withFont), 0x123456u);
-    EXPECT_EQ(withFont.fontDialog.lpLogFont, static_cast<uint32_t>(reinterpret_cast<uintptr_t>(&withFont.font)));
+    EXPECT_EQ(withFont.fontDialog.lpLogFont,
+              static_cast<uint32_t>(reinterpret_cast<uintptr_t>(&withFont.font)));
     inheritFont = 0;
     const NoteRecord &plain = NewFrom(source);
     EXPECT_STREQ(plain.font.lfFaceName, templateNote.font.lfFaceName);
@@ -111,7 +112,8 @@ TEST_F(CreateNoteTest, RestoredNotesAreNotCorrected) {
 }
 
 TEST_F(CreateNoteTest, TheHundredthNoteIsRefusedWithTheLimitMessage) {
-    for (int i = 0; i < 98; ++i) OpenNote(MakeRecord(i, i, 20, 20));
+    for (int i = 0; i < 98; ++i)
+        OpenNote(MakeRecord(i, i, 20, 20));
     OpenNote(MakeRecord(5, 5, 20, 20));
     EXPECT_EQ(noteCount, 99) << "the 99th note is allowed";
     std::string message;

@@ -48,7 +48,6 @@ static std::string SettingText(const char *key) {
     return value;
 }
 
-
 TEST_F(DefaultSettingsTest, SavingTheSizeWritesItAndTheNextNewNoteTakesIt) {
     const HWND note = OpenNote(MakeRecord(40, 60, 300, 200, "sized"));
     bool startedClear = false;

@@ -8,7 +8,9 @@
 
 class DisplayModeTest : public ProgramTest {};
 
-static LONG ExStyle(HWND window) { return GetWindowLongA(window, GWL_EXSTYLE); }
+static LONG ExStyle(HWND window) {
+    return GetWindowLongA(window, GWL_EXSTYLE);
+}
 
 TEST_F(DisplayModeTest, TaskbarButtonOnlyWithFlagOneAndNotInWallpaperMode) {
     NoteRecord r = MakeRecord(10, 10, 100, 50);

@@ -85,12 +85,12 @@ TEST_F(ExitCommandTest, AnsweredNoEverythingRunsOnUnsaved) {
 
 // ---- The real program ----
 
-class ExitProgramTest : public ProgramTest {
-};
+class ExitProgramTest : public ProgramTest {};
 
 TEST_F(ExitProgramTest, ExitAnsweredYesSavesAndEndsWithStatusZero) {
     ProgramRun run;
-    WriteFileBytes(run.DataFile(".DAT"), RecordImage(30, 40, 200, 60, "one") + RecordImage(300, 400, 150, 90, "two"));
+    WriteFileBytes(run.DataFile(".DAT"),
+                   RecordImage(30, 40, 200, 60, "one") + RecordImage(300, 400, 150, 90, "two"));
     ASSERT_TRUE(run.Start());
     ASSERT_TRUE(run.WaitUntilRunning());
     ASSERT_TRUE(run.WaitForNotes(2));
@@ -142,7 +142,8 @@ static bool NoteAt(const ProgramRun &run, int x, int y) {
 
 TEST_F(ExitProgramTest, CtrlNActsOnTheForegroundNote) {
     ProgramRun run;
-    WriteFileBytes(run.DataFile(".DAT"), RecordImage(30, 40, 200, 60, "one") + RecordImage(300, 400, 150, 90, "two"));
+    WriteFileBytes(run.DataFile(".DAT"),
+                   RecordImage(30, 40, 200, 60, "one") + RecordImage(300, 400, 150, 90, "two"));
     ASSERT_TRUE(run.Start());
     ASSERT_TRUE(run.WaitUntilRunning());
     ASSERT_TRUE(run.WaitForNotes(2));

@@ -82,7 +82,8 @@ RECT WindowRectOf(HWND window) {
 }
 
 void CloseAllNotes() {
-    while (noteCount > 0) CloseNote(noteCount - 1);
+    while (noteCount > 0)
+        CloseNote(noteCount - 1);
 }
 
 void PumpMessages() {
@@ -124,9 +125,13 @@ void WriteFileBytes(const std::string &path, const std::string &bytes) {
     CloseHandle(file);
 }
 
-bool FileIsThere(const std::string &path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool FileIsThere(const std::string &path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
-std::string Bytes(const void *data, size_t size) { return std::string(static_cast<const char *>(data), size); }
+std::string Bytes(const void *data, size_t size) {
+    return std::string(static_cast<const char *>(data), size);
+}
 
 // ---- Keyboard ----
 
@@ -214,14 +219,17 @@ bool DialogScriptDone() {
 
 // Posted, so the click is handled by the dialog's own loop after the current step returns.
 void PressButton(HWND dialog, int id) {
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
 void SetCheck(HWND dialog, int id, bool checked) {
     SendDlgItemMessageA(dialog, id, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-bool IsChecked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
+bool IsChecked(HWND dialog, int id) {
+    return IsDlgButtonChecked(dialog, id) == BST_CHECKED;
+}
 
 std::string ControlText(HWND dialog, int id) {
     char text[2048] = "";
@@ -229,7 +237,9 @@ std::string ControlText(HWND dialog, int id) {
     return text;
 }
 
-std::string MessageBoxText(HWND box) { return ControlText(box, 0xFFFF); }
+std::string MessageBoxText(HWND box) {
+    return ControlText(box, 0xFFFF);
+}
 
 // ---- Pixels ----
 
@@ -257,7 +267,8 @@ void RemoveFolder(const std::string &folder) {
     HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
     if (search != INVALID_HANDLE_VALUE) {
         do {
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) DeleteFileA((folder + found.cFileName).c_str());
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                DeleteFileA((folder + found.cFileName).c_str());
         } while (FindNextFileA(search, &found));
         FindClose(search);
     }
@@ -271,7 +282,9 @@ static std::string ProgramPath() {
     return folder.substr(0, folder.find_last_of('\\') + 1) + "tavlo.exe";
 }
 
-ProgramRun::ProgramRun() : folder_(MakeTempFolder()) { CopyFileA(ProgramPath().c_str(), (folder_ + "tavlo.exe").c_str(), FALSE); }
+ProgramRun::ProgramRun() : folder_(MakeTempFolder()) {
+    CopyFileA(ProgramPath().c_str(), (folder_ + "tavlo.exe").c_str(), FALSE);
+}
 
 ProgramRun::ProgramRun(const ProgramRun &sameFolder) : folder_(sameFolder.folder_), ownsFolder_(false) {}
 
@@ -294,8 +307,8 @@ bool ProgramRun::Start(const char *switches) {
     std::string command = "\"" + folder_ + "tavlo.exe\" " + switches;
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
-    return CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, folder_.c_str(), &startup,
-                          &info_) != 0;
+    return CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, folder_.c_str(),
+                          &startup, &info_) != 0;
 }
 
 struct ProcessWindows {

@@ -10,7 +10,9 @@
 
 class NotesFileTest : public ProgramTest {};
 
-static std::string RecordBytes(const NoteRecord &r) { return Bytes(&r, sizeof r); }
+static std::string RecordBytes(const NoteRecord &r) {
+    return Bytes(&r, sizeof r);
+}
 
 TEST_F(NotesFileTest, NoNoteOpenSavesAnEmptyFile) {
     WriteFileBytes(notesPath, "old");
@@ -27,7 +29,8 @@ TEST_F(NotesFileTest, EmptyNotesAreWrittenOnlyBesideANoteWithText) {
     const std::string bytes = ReadFileBytes(notesPath);
     ASSERT_EQ(bytes.size(), 3 * sizeof(NoteRecord));
     for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(bytes.substr(i * sizeof(NoteRecord), sizeof(NoteRecord)), RecordBytes(NoteTable[i])) << "record " << i;
+        EXPECT_EQ(bytes.substr(i * sizeof(NoteRecord), sizeof(NoteRecord)), RecordBytes(NoteTable[i]))
+            << "record " << i;
 
     NoteTable[2].text[0] = '\0';
     SaveAll();
@@ -82,7 +85,8 @@ TEST_F(NotesFileTest, MissingFileChangesNothing) {
 
 TEST_F(NotesFileTest, MoreThanNinetyNineRecordsLoadNinetyNine) {
     std::string bytes;
-    for (int i = 0; i < 120; ++i) bytes += RecordBytes(MakeRecord(i, i, 10, 10, "x"));
+    for (int i = 0; i < 120; ++i)
+        bytes += RecordBytes(MakeRecord(i, i, 10, 10, "x"));
     WriteFileBytes(notesPath, bytes);
     LoadNotesFile();
     EXPECT_EQ(recordsToSave, 99);

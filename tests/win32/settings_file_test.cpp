@@ -16,11 +16,12 @@ protected:
 // A settings file written from scratch: sections and keys in their order, as the platform writes.
 TEST_F(SettingsFileTest, FirstSaveWritesAllSeventeenKeysInOrder) {
     SaveSettings();
-    const std::string expected = "[作成方法]\r\n作成位置=1\r\n表示モード=0\r\nタスクバー表示=0\r\n背景色=0\r\n"
-                                 "フォント=1\r\n折り返し=0\r\n１枚目を開く=0\r\nメモ入力=0\r\n"
-                                 "[整列方法]\r\n位置=1\r\n方向=1\r\n間隔=3\r\nすぐ整列=0\r\n１枚目=0\r\n"
-                                 "ソート方法=0\r\nソート順=0\r\n"
-                                 "[その他]\r\nログ=0\r\nＩＭＥ=0\r\n";
+    const std::string expected =
+        "[作成方法]\r\n作成位置=1\r\n表示モード=0\r\nタスクバー表示=0\r\n背景色=0\r\n"
+        "フォント=1\r\n折り返し=0\r\n１枚目を開く=0\r\nメモ入力=0\r\n"
+        "[整列方法]\r\n位置=1\r\n方向=1\r\n間隔=3\r\nすぐ整列=0\r\n１枚目=0\r\n"
+        "ソート方法=0\r\nソート順=0\r\n"
+        "[その他]\r\nログ=0\r\nＩＭＥ=0\r\n";
     EXPECT_EQ(ReadFileBytes(settingsPath), expected);
 }
 
@@ -43,7 +44,8 @@ TEST_F(SettingsFileTest, EmptyFileTakesTheMissingStrings) {
 }
 
 TEST_F(SettingsFileTest, OutOfRangeValuesAreIgnoredAndWrittenBackAsBefore) {
-    WriteFileBytes(settingsPath, "[整列方法]\r\n位置=4\r\n間隔=64\r\nソート順=1\r\n[作成方法]\r\n作成位置=5\r\n");
+    WriteFileBytes(settingsPath,
+                   "[整列方法]\r\n位置=4\r\n間隔=64\r\nソート順=1\r\n[作成方法]\r\n作成位置=5\r\n");
     LoadSettings();
     EXPECT_EQ(arrangeCorner, 4021);
     EXPECT_EQ(noteSpacing, 3);
@@ -66,7 +68,8 @@ TEST_F(SettingsFileTest, BitmapPathIsReadAndSurvivesSaves) {
 
 TEST_F(SettingsFileTest, GarbledFileReadsWithoutHarm) {
     std::string junk;
-    for (int i = 0; i < 4096; ++i) junk += static_cast<char>((i * 7919) & 0xFF);
+    for (int i = 0; i < 4096; ++i)
+        junk += static_cast<char>((i * 7919) & 0xFF);
     WriteFileBytes(settingsPath, "[整列方法]\r\n間隔=  -12abc\r\n" + junk);
     LoadSettings();
     EXPECT_EQ(noteSpacing, 3) << "-12 is out of range";

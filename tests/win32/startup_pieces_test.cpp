@@ -10,7 +10,6 @@
 
 class StartupPiecesTest : public ProgramTest {};
 
-
 TEST_F(StartupPiecesTest, AboutFromTheTrayIsCentredAndOnlyOkEndsIt) {
     lastCommandWindow = mainWindow;
     std::string text;
@@ -26,7 +25,8 @@ TEST_F(StartupPiecesTest, AboutFromTheTrayIsCentredAndOnlyOkEndsIt) {
     EXPECT_EQ(ShowAboutBox(mainWindow), 1);
     EXPECT_TRUE(DialogScriptDone());
     EXPECT_EQ(text.rfind("タヴロ    [Win32版]\nVersion 3.2\n\n", 0), 0u) << text;
-    EXPECT_GT(text.size(), std::strlen("タヴロ    [Win32版]\nVersion 3.2\n\n")) << "a line naming the maker follows";
+    EXPECT_GT(text.size(), std::strlen("タヴロ    [Win32版]\nVersion 3.2\n\n"))
+        << "a line naming the maker follows";
     EXPECT_TRUE(openAfterEscape);
     EXPECT_EQ(place.left, (place.left - place.right) / 2 + 1024 / 2);
     EXPECT_EQ(place.top, (place.top - place.bottom) / 2 + 768 / 2);

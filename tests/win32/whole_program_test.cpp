@@ -9,8 +9,7 @@
 #include <random>
 
 // Runs of the real program, each in a private folder with its own data files.
-class WholeProgramTest : public ProgramTest {
-};
+class WholeProgramTest : public ProgramTest {};
 
 TEST_F(WholeProgramTest, ASecondCopyIsRefusedAndTheFirstRunsOn) {
     ProgramRun first;
@@ -55,7 +54,8 @@ TEST_F(WholeProgramTest, SlashSWithoutNotesEndsAfterTheSplash) {
 
 TEST_F(WholeProgramTest, SlashSWithAnEmptyFirstNoteEnds) {
     ProgramRun run;
-    WriteFileBytes(run.DataFile(".DAT"), RecordImage(10, 10, 100, 50, "") + RecordImage(10, 80, 100, 50, "text"));
+    WriteFileBytes(run.DataFile(".DAT"),
+                   RecordImage(10, 10, 100, 50, "") + RecordImage(10, 80, 100, 50, "text"));
     ASSERT_TRUE(run.Start("/S"));
     EXPECT_EQ(run.WaitForExit(), 0);
 }
@@ -120,7 +120,8 @@ TEST_F(WholeProgramTest, KillingTheProgramWhileItSavesNeverLosesTheNotesFile) {
         ASSERT_TRUE(run.Start());
         ASSERT_TRUE(run.WaitUntilRunning());
         const HWND main = run.MainWindow();
-        for (int i = 0; i < 400; ++i) PostMessageA(main, WM_QUERYENDSESSION, 0, 0);
+        for (int i = 0; i < 400; ++i)
+            PostMessageA(main, WM_QUERYENDSESSION, 0, 0);
         Sleep(random() % 200);
         run.Kill();
         const std::string after = ReadFileBytes(run.DataFile(".DAT"));
@@ -134,9 +135,11 @@ TEST_F(WholeProgramTest, NoNotesFileContentCrashesTheProgram) {
     for (size_t size : {1u, 1187u, 5000u, 120u * 1188u}) {
         ProgramRun run;
         std::string junk(size, '\0');
-        for (char &c : junk) c = static_cast<char>(random());
+        for (char &c : junk)
+            c = static_cast<char>(random());
         WriteFileBytes(run.DataFile(".DAT"), junk);
-        WriteFileBytes(run.DataFile(".INI"), junk.substr(0, 3000) + "\r\n[その他]\r\n背景BMP=" + run.Folder() + "\r\n");
+        WriteFileBytes(run.DataFile(".INI"),
+                       junk.substr(0, 3000) + "\r\n[その他]\r\n背景BMP=" + run.Folder() + "\r\n");
         ASSERT_TRUE(run.Start());
         // A file of more than 99 records shows the limit message for the extra notes, if any.
         if (HWND box = run.WaitForDialog(ERROR_CAPTION, 500)) PostMessageA(box, WM_COMMAND, IDOK, 0);
