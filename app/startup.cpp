@@ -96,7 +96,12 @@ static void LoadEverything() {
     LoadSettings();
     LoadNotesFile();
     LoadBackgroundBitmap(backgroundBitmapPath);
-    if (ignoreSettings) ResetDefaults();
+    if (ignoreSettings) {
+        ResetDefaults();
+        // The first empty note would otherwise open from the cleared slot: 0 x 0 pixels, black
+        // on black. It takes the built-in template instead.
+        ApplyTemplateToRecord(NoteTable[0]);
+    }
 }
 
 // The accelerators act on whichever window is in the foreground, not on the message's window.

@@ -188,3 +188,17 @@ TEST_F(WholeProgramTest, TheSplashShowsNameAndVersionCentred) {
     EXPECT_TRUE(GetWindowLongA(search.found, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
     EXPECT_EQ(run.WaitForExit(), 0);
 }
+
+TEST_F(WholeProgramTest, SlashIOpensItsEmptyFirstNoteFromTheBuiltInTemplate) {
+    ProgramRun run;
+    WriteFileBytes(run.DataFile(".INI"), "[作成方法]\r\n１枚目を開く=1\r\n");
+    WriteFileBytes(run.DataFile(".DAT"), RecordImage(500, 500, 100, 100, "saved"));
+    ASSERT_TRUE(run.Start("/I"));
+    ASSERT_TRUE(run.WaitUntilRunning());
+    ASSERT_TRUE(run.WaitForNotes(1));
+    const RECT r = WindowRectOf(run.NoteWindows()[0]);
+    EXPECT_EQ(r.left, 150);
+    EXPECT_EQ(r.top, 100);
+    EXPECT_EQ(r.right - r.left, 220);
+    EXPECT_EQ(r.bottom - r.top, 66);
+}
