@@ -5,9 +5,14 @@
 static const char kInstanceName[] = "$$" PROGRAM_NAME "$$";
 
 // Object names may not hold a backslash; a module path never holds "/", so this stays one-to-one.
+// Trail bytes of double-byte characters (表 is 95 5C) are left alone.
 static void ReplaceBackslashes(char *name) {
-    for (char *p = name; *p; ++p)
-        if (*p == '\\') *p = '/';
+    for (char *p = name; *p; ++p) {
+        if (IsDBCSLeadByte(static_cast<BYTE>(*p)) && p[1])
+            ++p;
+        else if (*p == '\\')
+            *p = '/';
+    }
 }
 
 HANDLE AcquireSingleInstance(bool perPath) {

@@ -76,9 +76,10 @@ void CreateNote(HWND source, int correct) {
     HWND window =
         CreateWindowExA(kNoteExStyle, kWindowClassName, PROGRAM_NAME, kNoteStyle, record.x, record.y,
                         record.width, record.height, nullptr, nullptr, programInstance, nullptr);
-    // A note without a window could be neither seen nor removed, so it is not counted.
+    // Without a window the note is still counted, so that its record is kept and saved again;
+    // it simply cannot be seen in this run.
     if (!window) {
-        std::memset(&record, 0, sizeof record);
+        ++noteCount;
         return;
     }
     SetNoteWindow(record, window);
@@ -98,9 +99,14 @@ static ModePlacement PlacementFor(int mode) {
     constexpr UINT kBase = SWP_FRAMECHANGED | SWP_HIDEWINDOW | SWP_NOCOPYBITS; // 416
     if (mode == kModeTopmost) return {HWND_TOPMOST, kBase};
     if (mode == kModeWallpaper) return {HWND_BOTTOM, kBase | SWP_NOACTIVATE};
-    // Normal mode goes to the top of the ordinary windows; leaving topmost mode ends the topmost
-    // placement too, or the note would stay above everything.
-    return {HWND_NOTOPMOST, kBase};
+    return {HWND_TOP, kBase};
+}
+
+// A note leaving topmost mode must end its topmost placement explicitly, or placing it at the
+// top would keep it above every other window.
+static void EndTopmostPlacement(HWND window) {
+    if (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST)
+        SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void SetDisplayMode(HWND window, int mode) {
@@ -111,6 +117,7 @@ void SetDisplayMode(HWND window, int mode) {
     SetWindowLongA(window, GWL_EXSTYLE, taskbarButton ? kTaskbarExStyle : kNoteExStyle);
     record.displayMode = (record.displayMode & 0xFFFF0000u) | static_cast<uint32_t>(mode);
     StoreWindowRect(record, window);
+    if (mode != kModeTopmost) EndTopmostPlacement(window);
     const ModePlacement placement = PlacementFor(mode);
     SetWindowPos(window, placement.insertAfter, record.x, record.y, record.width, record.height,
                  placement.flags);

@@ -66,3 +66,20 @@ TEST_F(DisplayModeTest, EndOfSessionSavesAndAgrees) {
     EXPECT_EQ(SendMessageA(mainWindow, WM_QUERYENDSESSION, 0, 0), TRUE);
     EXPECT_EQ(ReadFileBytes(notesPath).size(), sizeof(NoteRecord));
 }
+
+// Whether a lies above b in the z-order.
+static bool Above(HWND a, HWND b) {
+    for (HWND w = GetWindow(a, GW_HWNDNEXT); w; w = GetWindow(w, GW_HWNDNEXT))
+        if (w == b) return true;
+    return false;
+}
+
+TEST_F(DisplayModeTest, NormalModeBringsAWallpaperNoteBackToTheTop) {
+    NoteRecord r = MakeRecord(10, 10, 100, 50);
+    r.displayMode = kModeWallpaper;
+    const HWND wallpaper = OpenNote(r);
+    const HWND other = OpenNote(MakeRecord(50, 30, 100, 50));
+    EXPECT_TRUE(Above(other, wallpaper));
+    SetDisplayMode(wallpaper, kModeNormal);
+    EXPECT_TRUE(Above(wallpaper, other)) << "normal mode places the note at the top";
+}
