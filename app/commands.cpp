@@ -195,6 +195,7 @@ static bool FontCommand(HWND window) {
     LOGFONTA font;
     std::memcpy(&choice, &NoteTable[index].fontDialog, sizeof choice);
     std::memcpy(&font, &NoteTable[index].font, sizeof font);
+    font.lfFaceName[LF_FACESIZE - 1] = '\0'; // a face name from a file may lack its end
     choice.lStructSize = sizeof choice;
     choice.hwndOwner = window;
     choice.lpLogFont = &font;

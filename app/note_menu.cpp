@@ -98,7 +98,8 @@ static void UpdateForNote(HWND window) {
     SetEnabled(IDM_UNDO, !TextIsEmpty(UndoTable[index]));
     for (UINT id : {IDM_MODE_NORMAL, IDM_MODE_TOPMOST, IDM_MODE_WALLPAPER})
         SetChecked(id, false);
-    SetChecked(IDM_MODE_NORMAL + ModeOf(note), true);
+    // A mode outside 0-2 (from a damaged file) would otherwise check an unrelated entry for good.
+    if (ModeOf(note) <= kModeWallpaper) SetChecked(IDM_MODE_NORMAL + ModeOf(note), true);
     SetEnabled(IDM_PASTE, IsClipboardFormatAvailable(CF_TEXT));
     SetChecked(IDM_WRAP, note.wrapFlag != 0);
     SetChecked(IDM_TASKBAR, note.taskbarFlag == 1);

@@ -109,7 +109,9 @@ static void DrawNoteText(HDC dc, const char *text, bool wrap, int clientWidth) {
 
 // Background fill, the optional bitmap, then the text in the note's own font and colour.
 static void DrawNoteContents(HDC dc, NoteRecord &note, const char *text, const RECT &client) {
-    HFONT font = CreateFontIndirectA(LogFontOf(note));
+    LOGFONTA description = *LogFontOf(note);
+    description.lfFaceName[LF_FACESIZE - 1] = '\0'; // a face name from a file may lack its end
+    HFONT font = CreateFontIndirectA(&description);
     HGDIOBJ previousFont = SelectObject(dc, font);
     HBRUSH brush = CreateSolidBrush(note.backColor);
     HGDIOBJ previousBrush = SelectObject(dc, brush);

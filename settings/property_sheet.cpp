@@ -72,9 +72,13 @@ INT_PTR OpenPropertySheet(HWND parent, SheetPages pages) {
     header.pszCaption = PROGRAM_NAME "のﾌﾟﾛﾊﾟﾃｨ";
     header.nPages = count;
     header.nStartPage = 0;
-    sheetApplied = false;
     header.ppsp = reinterpret_cast<LPCPROPSHEETPAGEA>(records);
-    return SheetResult(PropertySheetA(&header));
+    // A sheet opened from another note while this one is up has a flag of its own.
+    const bool outerApplied = sheetApplied;
+    sheetApplied = false;
+    const INT_PTR result = SheetResult(PropertySheetA(&header));
+    sheetApplied = outerApplied;
+    return result;
 }
 
 void ShowChecks(HWND page, const CheckSetting *checks, int count) {

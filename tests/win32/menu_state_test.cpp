@@ -272,3 +272,11 @@ TEST_F(MenuStateTest, CtrlLetterActsOnTheNoteAndCtrlShiftLetterDoesNot) {
     EXPECT_STREQ(NoteTable[0].text, "") << "Ctrl+D cleared the note";
     EXPECT_EQ(TranslateAcceleratorA(note, table, &key), 0) << "D alone is no command";
 }
+
+TEST_F(MenuStateTest, AnUnknownDisplayModeChecksNoOtherEntry) {
+    NoteRecord damaged = MakeRecord(10, 10, 100, 50, "text");
+    damaged.displayMode = 9; // would name 130, the background colour entry
+    UpdateMenuState(OpenNote(damaged), 1);
+    EXPECT_FALSE(Checked(IDM_BACK_COLOR));
+    EXPECT_FALSE(Checked(IDM_MODE_NORMAL));
+}
