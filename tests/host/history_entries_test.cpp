@@ -1,24 +1,10 @@
 #include "textio/history_entries.h"
+#include "tests/log_samples.h"
 
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
 #include <vector>
-
-static const std::string kHeader = "\f----- 2026/03/14 09:26.53 -----\n";
-
-// One entry as the program appends it.
-static std::string Entry(const std::string &text) {
-    return kHeader + text + "\n";
-}
-
-// A log of `count` entries whose texts name their number, oldest first ("entry 1" ...).
-static std::string NumberedLog(int count) {
-    std::string log;
-    for (int i = 1; i <= count; ++i)
-        log += Entry("entry " + std::to_string(i));
-    return log;
-}
 
 struct Loaded {
     std::unique_ptr<HistorySlot[]> slots{new HistorySlot[kHistorySlots]};

@@ -311,68 +311,65 @@ bool ProgramRun::Start(const char *switches) {
                           &startup, &info_) != 0;
 }
 
-struct ProcessWindows {
+static std::string ClassOf(HWND window) {
+    char name[64] = "";
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+static std::string TextOf(HWND window) {
+    char text[256] = "";
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+struct WindowSearch {
     DWORD processId;
-    bool visible;
+    const std::function<bool(HWND)> *match;
     std::vector<HWND> found;
 };
 
-static BOOL CALLBACK CollectProgramWindows(HWND window, LPARAM param) {
-    auto *search = reinterpret_cast<ProcessWindows *>(param);
+static BOOL CALLBACK CollectMatchingWindow(HWND window, LPARAM param) {
+    auto *search = reinterpret_cast<WindowSearch *>(param);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    char className[64] = "";
-    GetClassNameA(window, className, sizeof className);
-    if (owner == search->processId && std::strcmp(className, kWindowClassName) == 0 &&
-        (IsWindowVisible(window) != FALSE) == search->visible)
-        search->found.push_back(window);
+    if (owner == search->processId && (*search->match)(window)) search->found.push_back(window);
     return TRUE;
 }
 
-std::vector<HWND> ProgramRun::NoteWindows() const {
-    ProcessWindows search{info_.dwProcessId, true, {}};
-    EnumWindows(CollectProgramWindows, reinterpret_cast<LPARAM>(&search));
+std::vector<HWND> ProgramRun::Windows(const std::function<bool(HWND)> &match) const {
+    WindowSearch search{info_.dwProcessId, &match, {}};
+    EnumWindows(CollectMatchingWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
+std::vector<HWND> ProgramRun::NoteWindows() const {
+    return Windows([](HWND w) { return ClassOf(w) == kWindowClassName && IsWindowVisible(w); });
+}
+
 HWND ProgramRun::MainWindow() const {
-    ProcessWindows search{info_.dwProcessId, false, {}};
-    EnumWindows(CollectProgramWindows, reinterpret_cast<LPARAM>(&search));
-    return search.found.empty() ? nullptr : search.found.front();
+    const auto found = Windows([](HWND w) { return ClassOf(w) == kWindowClassName && !IsWindowVisible(w); });
+    return found.empty() ? nullptr : found.front();
 }
 
 bool ProgramRun::WaitForNotes(size_t count, DWORD timeoutMs) const {
     return WaitFor([&] { return NoteWindows().size() == count; }, timeoutMs);
 }
 
-struct ProcessCaption {
-    DWORD processId;
-    const char *caption;
-    HWND found;
-};
-
-static BOOL CALLBACK MatchProcessCaption(HWND window, LPARAM param) {
-    auto *search = reinterpret_cast<ProcessCaption *>(param);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    char text[256] = "";
-    GetWindowTextA(window, text, sizeof text);
-    if (owner == search->processId && IsWindowVisible(window) && std::strcmp(text, search->caption) == 0) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
+HWND ProgramRun::WaitForWindow(const std::function<bool(HWND)> &match, DWORD timeoutMs) const {
+    HWND found = nullptr;
+    WaitFor(
+        [&] {
+            const auto windows = Windows(match);
+            found = windows.empty() ? nullptr : windows.front();
+            return found != nullptr;
+        },
+        timeoutMs);
+    return found;
 }
 
 HWND ProgramRun::WaitForDialog(const char *caption, DWORD timeoutMs) const {
-    ProcessCaption search{info_.dwProcessId, caption, nullptr};
-    WaitFor(
-        [&] {
-            EnumWindows(MatchProcessCaption, reinterpret_cast<LPARAM>(&search));
-            return search.found != nullptr;
-        },
-        timeoutMs);
-    return search.found;
+    return WaitForWindow([caption](HWND w) { return IsWindowVisible(w) && TextOf(w) == caption; }, timeoutMs);
 }
 
 int ProgramRun::WaitForExit(DWORD timeoutMs) {

@@ -93,6 +93,10 @@ public:
     // The visible note windows of the process (the class of the notes), in z-order.
     std::vector<HWND> NoteWindows() const;
     bool WaitForNotes(size_t count, DWORD timeoutMs = 10000) const;
+    // The top-level windows of the process that pass the test, in z-order.
+    std::vector<HWND> Windows(const std::function<bool(HWND)> &match) const;
+    // The first such window, waiting for one to appear; null after the timeout.
+    HWND WaitForWindow(const std::function<bool(HWND)> &match, DWORD timeoutMs = 10000) const;
     // Finds a top-level dialog of the process with the caption; null after the timeout.
     HWND WaitForDialog(const char *caption, DWORD timeoutMs = 10000) const;
     HWND MainWindow() const;

@@ -1,4 +1,5 @@
 #include "tests/win32/harness.h"
+#include "tests/log_samples.h"
 
 #include "app/commands.h"
 #include "app/program.h"
@@ -15,19 +16,6 @@
 class HistoryLogTest : public ProgramTest {};
 
 static const char kHistoryCaption[] = "タヴロ 履歴";
-static const std::string kHeader = "\f----- 2026/03/14 09:26.53 -----\n";
-
-static std::string Entry(const std::string &text) {
-    return kHeader + text + "\n";
-}
-
-static std::string NumberedLog(int count) {
-    std::string log;
-    for (int i = 1; i <= count; ++i)
-        log += Entry("entry " + std::to_string(i));
-    return log;
-}
-
 static bool Enabled(HWND dialog, int id) {
     return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE;
 }

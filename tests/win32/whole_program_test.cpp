@@ -148,44 +148,27 @@ TEST_F(WholeProgramTest, NoNotesFileContentCrashesTheProgram) {
     }
 }
 
-struct SplashSearch {
-    DWORD processId;
-    HWND found;
-};
-
-static BOOL CALLBACK FindSplash(HWND window, LPARAM param) {
-    auto *search = reinterpret_cast<SplashSearch *>(param);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    char className[16] = "";
-    GetClassNameA(window, className, sizeof className);
-    if (owner == search->processId && IsWindowVisible(window) && std::strcmp(className, "#32770") == 0) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // The splash blocks its thread for a second, so it is read without sending it messages.
 TEST_F(WholeProgramTest, TheSplashShowsNameAndVersionCentred) {
     ProgramRun run;
     ASSERT_TRUE(run.Start("/S"));
-    SplashSearch search{run.ProcessId(), nullptr};
-    ASSERT_TRUE(WaitFor([&] {
-        EnumWindows(FindSplash, reinterpret_cast<LPARAM>(&search));
-        return search.found != nullptr;
-    }));
+    const HWND splash = run.WaitForWindow([](HWND w) {
+        char className[16] = "";
+        GetClassNameA(w, className, sizeof className);
+        return IsWindowVisible(w) && std::strcmp(className, "#32770") == 0;
+    });
+    ASSERT_NE(splash, nullptr);
     WCHAR text[64] = L"";
     ASSERT_TRUE(WaitFor([&] {
-        InternalGetWindowText(GetDlgItem(search.found, 1017), text, 64);
+        InternalGetWindowText(GetDlgItem(splash, 1017), text, 64);
         return text[0] != 0;
     }));
     EXPECT_EQ(std::wstring(text), L"\x30BF\x30F4\x30ED  Version 3.2");
     RECT r;
-    GetWindowRect(search.found, &r);
+    GetWindowRect(splash, &r);
     EXPECT_EQ(r.left, (r.left - r.right) / 2 + 512);
     EXPECT_EQ(r.top, (r.top - r.bottom) / 2 + 384);
-    EXPECT_TRUE(GetWindowLongA(search.found, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+    EXPECT_TRUE(GetWindowLongA(splash, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
     EXPECT_EQ(run.WaitForExit(), 0);
 }
 
