@@ -85,15 +85,18 @@ TEST_F(ExitCommandTest, AnsweredNoEverythingRunsOnUnsaved) {
 
 // ---- The real program ----
 
-class ExitProgramTest : public ProgramTest {};
+class ExitProgramTest : public ProgramTest {
+protected:
+    static bool StartWithTwoNotes(ProgramRun &run) {
+        WriteFileBytes(run.DataFile(".DAT"),
+                       RecordImage(30, 40, 200, 60, "one") + RecordImage(300, 400, 150, 90, "two"));
+        return run.Start() && run.WaitUntilRunning() && run.WaitForNotes(2);
+    }
+};
 
 TEST_F(ExitProgramTest, ExitAnsweredYesSavesAndEndsWithStatusZero) {
     ProgramRun run;
-    WriteFileBytes(run.DataFile(".DAT"),
-                   RecordImage(30, 40, 200, 60, "one") + RecordImage(300, 400, 150, 90, "two"));
-    ASSERT_TRUE(run.Start());
-    ASSERT_TRUE(run.WaitUntilRunning());
-    ASSERT_TRUE(run.WaitForNotes(2));
+    ASSERT_TRUE(StartWithTwoNotes(run));
     DeleteFileA(run.DataFile(".DAT").c_str());
     PostMessageA(run.NoteWindows()[0], WM_COMMAND, IDM_EXIT, 0);
     const HWND box = run.WaitForDialog(kExitCaption);
@@ -142,11 +145,7 @@ static bool NoteAt(const ProgramRun &run, int x, int y) {
 
 TEST_F(ExitProgramTest, CtrlNActsOnTheForegroundNote) {
     ProgramRun run;
-    WriteFileBytes(run.DataFile(".DAT"),
-                   RecordImage(30, 40, 200, 60, "one") + RecordImage(300, 400, 150, 90, "two"));
-    ASSERT_TRUE(run.Start());
-    ASSERT_TRUE(run.WaitUntilRunning());
-    ASSERT_TRUE(run.WaitForNotes(2));
+    ASSERT_TRUE(StartWithTwoNotes(run));
     HWND two = nullptr;
     for (HWND note : run.NoteWindows()) {
         RECT r;
