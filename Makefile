@@ -1,5 +1,5 @@
 # The two everyday commands: `make run` starts the program, `make test` runs every test.
-.PHONY: all deps host win32 test run screenshot fuzz clean format
+.PHONY: all deps host win32 test run screenshot bench fuzz clean format
 
 all: host win32
 
@@ -25,6 +25,10 @@ run: deps
 screenshot: deps
 	$(MAKE) win32
 	sh tools/screenshot.sh
+
+bench: deps
+	$(MAKE) win32
+	cd build/win32 && ../../tools/wine-run.sh history_bench.exe
 
 fuzz:
 	sh tools/fuzz.sh
