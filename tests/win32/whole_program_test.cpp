@@ -148,6 +148,22 @@ TEST_F(WholeProgramTest, NoNotesFileContentCrashesTheProgram) {
     }
 }
 
+TEST_F(WholeProgramTest, GarbledDefaultsStillGiveANewNote) {
+    std::mt19937 random(777);
+    ProgramRun run;
+    std::string defaults(156, '\0');
+    for (char &c : defaults)
+        c = static_cast<char>(random());
+    defaults[0] = defaults[1] = '\xFF'; // every field applies
+    WriteFileBytes(run.DataFile(".DEF"), defaults);
+    ASSERT_TRUE(run.Start());
+    ASSERT_TRUE(run.WaitUntilRunning());
+    PostMessageA(run.MainWindow(), WM_COMMAND, 103, 0); // a new note from the tray
+    EXPECT_TRUE(WaitFor([&] { return FileIsThere(run.DataFile(".DAT")); })) << "the command ran and saved";
+    EXPECT_TRUE(run.WaitUntilRunning());
+    EXPECT_TRUE(run.Running());
+}
+
 // The splash blocks its thread for a second, so it is read without sending it messages.
 TEST_F(WholeProgramTest, TheSplashShowsNameAndVersionCentred) {
     ProgramRun run;
