@@ -3,23 +3,28 @@
 #include <cstdint>
 #include <vector>
 
+#include "res/resource.h"
 #include "store/note_record.h"
 
 // The values of sortKey, sortOrder, arrangeCorner and arrangeDirection are the ids of the
 // radio buttons that choose them on the arrangement page.
-enum SortKey : int { kSortByCreation = 1022, kSortByText = 1023, kSortByColor = 1024 };
-enum SortOrder : int { kSortAscending = 1025, kSortDescending = 1026 };
+enum SortKey : int {
+    kSortByCreation = IDC_SORT_CREATION,
+    kSortByText = IDC_SORT_TEXT,
+    kSortByColor = IDC_SORT_COLOR
+};
+enum SortOrder : int { kSortAscending = IDC_SORT_ASCENDING, kSortDescending = IDC_SORT_DESCENDING };
 enum Corner : int {
-    kCornerTopLeft = 4020,
-    kCornerTopRight = 4021,
-    kCornerBottomRight = 4022,
-    kCornerBottomLeft = 4023
+    kCornerTopLeft = IDC_CORNER_TOP_LEFT,
+    kCornerTopRight = IDC_CORNER_TOP_RIGHT,
+    kCornerBottomRight = IDC_CORNER_BOTTOM_RIGHT,
+    kCornerBottomLeft = IDC_CORNER_BOTTOM_LEFT
 };
 enum Direction : int {
-    kDirectionRight = 4030,
-    kDirectionDown = 4031,
-    kDirectionLeft = 4032,
-    kDirectionUp = 4033
+    kDirectionRight = IDC_DIRECTION_RIGHT,
+    kDirectionDown = IDC_DIRECTION_DOWN,
+    kDirectionLeft = IDC_DIRECTION_LEFT,
+    kDirectionUp = IDC_DIRECTION_UP
 };
 
 // Orders two notes by sortKey and sortOrder as they stand at this call: negative when a comes

@@ -1,6 +1,7 @@
 #include "settings/defaults.h"
 
 #include "app/commands.h"
+#include "notes/arrangement.h"
 #include "notes/paint_note.h"
 #include "settings/settings.h"
 #include "store/note_table.h"
@@ -25,12 +26,12 @@ void RestoreBuiltInTemplate() {
 static void ResetSettingsVariables() {
     inheritDisplayMode = inheritTaskbar = inheritBackColor = inheritWrap = 0;
     inheritPosition = inheritFont = 1;
-    arrangeCorner = 4021;
-    arrangeDirection = 4031;
+    arrangeCorner = kCornerTopRight;
+    arrangeDirection = kDirectionDown;
     noteSpacing = 3;
     arrangeFromFirst = arrangeAfterSheet = 0;
-    sortKey = 1022;
-    sortOrder = 1025;
+    sortKey = kSortByCreation;
+    sortOrder = kSortAscending;
 }
 
 void ResetDefaults() {

@@ -1,5 +1,6 @@
 #include "settings/settings_table.h"
 
+#include "notes/arrangement.h"
 #include "settings/profile_number.h"
 #include "settings/settings.h"
 
@@ -8,9 +9,9 @@
 int inheritPosition = 1, inheritDisplayMode = 0, inheritTaskbar = 0, inheritBackColor = 0, inheritFont = 1,
     inheritWrap = 0;
 int openEmptyFirst = 0, openInputAtOnce = 0;
-int arrangeCorner = 4021, arrangeDirection = 4031, noteSpacing = 3, arrangeFromFirst = 0,
+int arrangeCorner = kCornerTopRight, arrangeDirection = kDirectionDown, noteSpacing = 3, arrangeFromFirst = 0,
     arrangeAfterSheet = 0;
-int sortKey = 1022, sortOrder = 1025;
+int sortKey = kSortByCreation, sortOrder = kSortAscending;
 int logEnabled = 0, imeControl = 0;
 char backgroundBitmapPath[kBitmapPathSize];
 
@@ -27,13 +28,13 @@ const SettingEntry kSettingEntries[kSettingCount] = {
     {kCreation, "折り返し", &inheritWrap, 0, false, 0, 0, "0"},
     {kCreation, "１枚目を開く", &openEmptyFirst, 0, false, 0, 0, "1"},
     {kCreation, "メモ入力", &openInputAtOnce, 0, false, 0, 0, "0"},
-    {kArrangement, "位置", &arrangeCorner, 4020, true, 4020, 4023, "1"},
-    {kArrangement, "方向", &arrangeDirection, 4030, true, 4030, 4033, "1"},
+    {kArrangement, "位置", &arrangeCorner, kCornerTopLeft, true, kCornerTopLeft, kCornerBottomLeft, "1"},
+    {kArrangement, "方向", &arrangeDirection, kDirectionRight, true, kDirectionRight, kDirectionUp, "1"},
     {kArrangement, "間隔", &noteSpacing, 0, true, 0, 63, "3"},
     {kArrangement, "１枚目", &arrangeFromFirst, 0, false, 0, 0, "0"},
     {kArrangement, "すぐ整列", &arrangeAfterSheet, 0, false, 0, 0, "1"},
-    {kArrangement, "ソート方法", &sortKey, 1022, true, 1022, 1024, "0"},
-    {kArrangement, "ソート順", &sortOrder, 1025, true, 1025, 1026, "0"},
+    {kArrangement, "ソート方法", &sortKey, kSortByCreation, true, kSortByCreation, kSortByColor, "0"},
+    {kArrangement, "ソート順", &sortOrder, kSortAscending, true, kSortAscending, kSortDescending, "0"},
     {kOther, "ログ", &logEnabled, 0, false, 0, 0, "0"},
     {kOther, "ＩＭＥ", &imeControl, 0, false, 0, 0, "0"},
     {kOther, "背景BMP", nullptr, 0, false, 0, 0, ""},
