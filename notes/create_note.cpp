@@ -32,19 +32,9 @@ static void PlaceBelowReference(NoteRecord &record, HWND source) {
 
 static void PrepareNewRecord(NoteRecord &record, HWND source) {
     std::memset(&record, 0, sizeof record);
-    record.backColor = templateNote.backColor;
-    record.font = templateNote.font;
-    record.fontDialog = templateNote.fontDialog;
-    PointFontDialogAtOwnFont(record);
+    ApplyTemplateToRecord(record);
     StampCreationTime(record);
-    if (inheritPosition && noteCount > 0) {
-        PlaceBelowReference(record, source);
-    } else {
-        record.x = templateNote.x;
-        record.y = templateNote.y;
-        record.width = templateNote.width;
-        record.height = templateNote.height;
-    }
+    if (inheritPosition && noteCount > 0) PlaceBelowReference(record, source);
 }
 
 static void InheritFromSource(NoteRecord &record, HWND source) {
