@@ -12,7 +12,7 @@ static const char *const kStampFormats[kStampFormatCount] = {
     "%d/%02d/%02d",     "%d/%02d/%02d %d:%02d%s",     "%d/%02d/%02d %d:%02d:%02d%s",
 };
 
-bool FormatDateStamp(int format, const StampTime &t, bool fourDigitYear, char *out, size_t outSize) {
+bool FormatDateStamp(int format, const LocalTime &t, bool fourDigitYear, char *out, size_t outSize) {
     if (format < 0 || format >= kStampFormatCount) return false;
     const int year = fourDigitYear ? t.year : t.year % 100;
     // The 12-hour formats count 12:xx as 0:xx pm and midnight as 0:xx am.

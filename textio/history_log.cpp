@@ -2,6 +2,7 @@
 #include "textio/history_log.h"
 
 #include "app/file_util.h"
+#include "app/local_clock.h"
 #include "app/program.h"
 #include "store/note_table.h"
 #include "textio/log_format.h"
@@ -16,11 +17,8 @@ static bool WriteBytes(HANDLE file, const char *bytes, size_t size) {
 }
 
 static void WriteEntryHeader(HANDLE file) {
-    SYSTEMTIME now;
-    GetLocalTime(&now);
     char header[96];
-    const int length = FormatLogHeader(
-        header, sizeof header, LogTime{now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond});
+    const int length = FormatLogHeader(header, sizeof header, ReadLocalTime());
     WriteBytes(file, header, static_cast<size_t>(length));
 }
 

@@ -1,5 +1,6 @@
 #include "textio/input_format_dialog.h"
 
+#include "app/local_clock.h"
 #include "app/program.h"
 #include "res/resource.h"
 
@@ -30,17 +31,11 @@ static INT_PTR OnInitFormat(HWND dialog) {
     return TRUE;
 }
 
-static StampTime LocalStampTime() {
-    SYSTEMTIME now;
-    GetLocalTime(&now);
-    return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
-}
-
 // The stamp is made from the time of the OK, in the selected format.
 static void AcceptFormat(HWND dialog) {
     const bool fourDigitYear = IsDlgButtonChecked(dialog, IDC_FOUR_DIGIT_YEAR) == BST_CHECKED;
     const int format = static_cast<int>(SendDlgItemMessageA(dialog, IDC_FORMAT_LIST, LB_GETCURSEL, 0, 0));
-    FormatDateStamp(format, LocalStampTime(), fourDigitYear, stampText, sizeof stampText);
+    FormatDateStamp(format, ReadLocalTime(), fourDigitYear, stampText, sizeof stampText);
     EndDialog(dialog, 1);
 }
 

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-int FormatLogHeader(char *out, size_t size, const LogTime &time) {
+int FormatLogHeader(char *out, size_t size, const LocalTime &time) {
     // The full year goes through "%02d", so it is written with all its digits.
     const int length = std::snprintf(out, size, "\f----- %02d/%02d/%02d %02d:%02d.%02d -----\n", time.year,
                                      time.month, time.day, time.hour, time.minute, time.second);

@@ -4,13 +4,13 @@
 #include <gtest/gtest.h>
 #include <string>
 
-static std::string Stamp(int format, const StampTime &time, bool fourDigitYear = false) {
+static std::string Stamp(int format, const LocalTime &time, bool fourDigitYear = false) {
     char out[kStampTextSize] = "unchanged";
     FormatDateStamp(format, time, fourDigitYear, out, sizeof out);
     return out;
 }
 
-static const StampTime kMorning = {2026, 12, 6, 7, 5, 9}; // 6 Dec 2026 07:05:09
+static const LocalTime kMorning = {2026, 12, 6, 7, 5, 9}; // 6 Dec 2026 07:05:09
 
 TEST(DateStamp, TheNineFormatsWithATwoDigitYear) {
     EXPECT_EQ(Stamp(0, kMorning), "26年 12月 6日");
@@ -25,9 +25,9 @@ TEST(DateStamp, TheNineFormatsWithATwoDigitYear) {
 }
 
 TEST(DateStamp, TwelveHourFormatsCountNoonAndMidnightAsZero) {
-    const StampTime noon = {2026, 12, 6, 12, 30, 0};
-    const StampTime midnight = {2026, 12, 6, 0, 10, 0};
-    const StampTime evening = {2026, 12, 6, 23, 59, 58};
+    const LocalTime noon = {2026, 12, 6, 12, 30, 0};
+    const LocalTime midnight = {2026, 12, 6, 0, 10, 0};
+    const LocalTime evening = {2026, 12, 6, 23, 59, 58};
     EXPECT_EQ(Stamp(7, noon), "12/06/26 0:30pm");
     EXPECT_EQ(Stamp(7, midnight), "12/06/26 0:10am");
     EXPECT_EQ(Stamp(8, evening), "12/06/26 11:59:58pm");
@@ -38,15 +38,15 @@ TEST(DateStamp, FourDigitYearsPrintWhole) {
     EXPECT_EQ(Stamp(3, kMorning, true), "2026/12/06");
     EXPECT_EQ(Stamp(6, kMorning, true), "12/06/2026");
     EXPECT_EQ(Stamp(0, kMorning, true), "2026年 12月 6日");
-    const StampTime latest = {2026, 12, 31, 23, 59, 59};
+    const LocalTime latest = {2026, 12, 31, 23, 59, 59};
     EXPECT_EQ(Stamp(2, latest, true), "2026年 12月 31日 23時 59分 59秒");
 }
 
 TEST(DateStamp, TwoDigitYearKeepsItsLeadingZero) {
-    const StampTime january = {2005, 1, 9, 8, 0, 0};
+    const LocalTime january = {2005, 1, 9, 8, 0, 0};
     EXPECT_EQ(Stamp(0, january), "05年 1月 9日");
     EXPECT_EQ(Stamp(6, january), "1/09/05");
-    const StampTime turn = {2000, 1, 1, 0, 0, 0};
+    const LocalTime turn = {2000, 1, 1, 0, 0, 0};
     EXPECT_EQ(Stamp(3, turn), "00/01/01");
 }
 

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 #include <string>
 
-static std::string Header(const LogTime &time) {
+static std::string Header(const LocalTime &time) {
     char out[64];
     const int length = FormatLogHeader(out, sizeof out, time);
     return std::string(out, static_cast<size_t>(length));

@@ -36,7 +36,7 @@ static SYSTEMTIME Now() {
 }
 
 static std::string StampOf(int format, const SYSTEMTIME &t, bool fourDigitYear) {
-    const StampTime time = {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond};
+    const LocalTime time = {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond};
     char stamp[kStampTextSize] = "";
     FormatDateStamp(format, time, fourDigitYear, stamp, sizeof stamp);
     return stamp;
