@@ -10,6 +10,11 @@ void CreateEmptyFileIfMissing(const char *path) {
     if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
 }
 
+bool WriteAllBytes(HANDLE file, const void *bytes, size_t size) {
+    DWORD written = 0;
+    return WriteFile(file, bytes, static_cast<DWORD>(size), &written, nullptr) && written == size;
+}
+
 DWORD FileSizeOf(const char *path) {
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA(path, &found);

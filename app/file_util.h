@@ -5,5 +5,7 @@
 bool FileExists(const char *path);
 // Creates the file empty when it does not exist yet.
 void CreateEmptyFileIfMissing(const char *path);
+// Writes every byte or reports failure; a short write counts as a failure.
+bool WriteAllBytes(HANDLE file, const void *bytes, size_t size);
 // The file's size, or 0 when it is missing.
 DWORD FileSizeOf(const char *path);

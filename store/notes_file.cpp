@@ -35,9 +35,7 @@ static bool WriteWholeFile(const char *path, const void *bytes, DWORD size) {
     HANDLE file = CreateFileA(path, GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
-    DWORD written = 0;
-    const bool ok = (size == 0 || (WriteFile(file, bytes, size, &written, nullptr) && written == size)) &&
-                    FlushFileBuffers(file);
+    const bool ok = (size == 0 || WriteAllBytes(file, bytes, size)) && FlushFileBuffers(file);
     CloseHandle(file);
     return ok;
 }

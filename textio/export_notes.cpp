@@ -2,6 +2,7 @@
 #include "textio/export_notes.h"
 
 #include "app/commands.h"
+#include "app/file_util.h"
 #include "res/resource.h"
 #include "store/note_table.h"
 
@@ -48,8 +49,7 @@ void ExportNotes(int format) {
         return;
     }
     const PieceWriter write = [file](const char *bytes, size_t size) {
-        DWORD written = 0;
-        return WriteFile(file, bytes, static_cast<DWORD>(size), &written, nullptr) && written == size;
+        return WriteAllBytes(file, bytes, size);
     };
     for (int i = 0; i < noteCount; ++i) {
         if (format == IDC_FORMAT_CSV)

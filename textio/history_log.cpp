@@ -11,22 +11,17 @@
 char historyText[1024];
 int restoreToNewNote;
 
-static bool WriteBytes(HANDLE file, const char *bytes, size_t size) {
-    DWORD written = 0;
-    return WriteFile(file, bytes, static_cast<DWORD>(size), &written, nullptr) && written == size;
-}
-
 static void WriteEntryHeader(HANDLE file) {
     char header[96];
     const int length = FormatLogHeader(header, sizeof header, ReadLocalTime());
-    WriteBytes(file, header, static_cast<size_t>(length));
+    WriteAllBytes(file, header, static_cast<size_t>(length));
 }
 
 // One write per line; after a failed write the rest of the text is skipped.
 static void WriteEntryText(HANDLE file, const char *text, size_t length) {
     for (size_t start = 0; start < length;) {
         const size_t end = LineEnd(text, length, start);
-        if (!WriteBytes(file, text + start, end - start)) return;
+        if (!WriteAllBytes(file, text + start, end - start)) return;
         start = end;
     }
 }
@@ -44,6 +39,6 @@ void AppendToLog(int index) {
     SetFilePointerEx(file, zero, nullptr, FILE_END);
     WriteEntryHeader(file);
     WriteEntryText(file, text, length);
-    WriteBytes(file, "\n", 1);
+    WriteAllBytes(file, "\n", 1);
     CloseHandle(file);
 }
