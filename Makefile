@@ -1,5 +1,5 @@
 # The two everyday commands: `make run` starts the program, `make test` runs every test.
-.PHONY: all deps host win32 test run screenshot bench fuzz clean format
+.PHONY: all deps host win32 win64 test run screenshot bench fuzz clean format
 
 all: host win32
 
@@ -14,21 +14,26 @@ win32:
 	cmake --preset win32 >/dev/null
 	cmake --build --preset win32 -j2
 
+# The same sources for 64 bits: what the tests run where the kernel runs no 32-bit code.
+win64:
+	cmake --preset win64 >/dev/null
+	cmake --build --preset win64 -j2
+
 test: deps
-	$(MAKE) all
+	$(MAKE) all $$(sh tools/wine-preset.sh)
 	sh tools/run-tests.sh
 
 run: deps
-	$(MAKE) win32
+	$(MAKE) $$(sh tools/wine-preset.sh)
 	sh tools/run-program.sh
 
 screenshot: deps
-	$(MAKE) win32
+	$(MAKE) $$(sh tools/wine-preset.sh)
 	sh tools/screenshot.sh
 
 bench: deps
-	$(MAKE) win32
-	cd build/win32 && ../../tools/wine-run.sh history_bench.exe
+	$(MAKE) $$(sh tools/wine-preset.sh)
+	cd build/$$(sh tools/wine-preset.sh) && ../../tools/wine-run.sh history_bench.exe
 
 fuzz:
 	sh tools/fuzz.sh

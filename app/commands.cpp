@@ -191,9 +191,8 @@ constexpr DWORD kFontDialogFlags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_
 static bool FontCommand(HWND window) {
     const int index = NoteIndex(window);
     if (index < 0) return false;
-    CHOOSEFONTA choice;
+    CHOOSEFONTA choice = LoadFontDialog(NoteTable[index].fontDialog);
     LOGFONTA font;
-    std::memcpy(&choice, &NoteTable[index].fontDialog, sizeof choice);
     std::memcpy(&font, &NoteTable[index].font, sizeof font);
     font.lfFaceName[LF_FACESIZE - 1] = '\0'; // a face name from a file may lack its end
     choice.lStructSize = sizeof choice;
@@ -204,7 +203,7 @@ static bool FontCommand(HWND window) {
     const int after = NoteIndex(window);
     if (after < 0) return false;
     std::memcpy(&NoteTable[after].font, &font, sizeof font);
-    std::memcpy(&NoteTable[after].fontDialog, &choice, sizeof choice);
+    StoreFontDialog(NoteTable[after].fontDialog, choice);
     PointFontDialogAtOwnFont(NoteTable[after]);
     RepaintNote(window);
     return true;

@@ -10,12 +10,13 @@
 #include <cstddef>
 #include <cstring>
 
-// The sheet and its pages use the first, 40-byte versions of the platform's records.
-constexpr UINT kSheetHeaderSize = 40, kPageRecordSize = 40;
-static_assert(offsetof(PROPSHEETHEADERA, pfnCallback) + sizeof(PFNPROPSHEETCALLBACK) == kSheetHeaderSize,
-              "first sheet header ends with its callback");
-static_assert(offsetof(PROPSHEETPAGEA, pcRefParent) + sizeof(UINT *) == kPageRecordSize,
-              "first page record ends with its reference count");
+// The sheet and its pages use the first versions of the platform's records, which end with the
+// header's callback and the page's reference count: 40 bytes each in 32-bit code.
+constexpr UINT kSheetHeaderSize = offsetof(PROPSHEETHEADERA, pfnCallback) + sizeof(PFNPROPSHEETCALLBACK);
+constexpr UINT kPageRecordSize = offsetof(PROPSHEETPAGEA, pcRefParent) + sizeof(UINT *);
+#ifndef _WIN64
+static_assert(kSheetHeaderSize == 40 && kPageRecordSize == 40, "first records are 40 bytes");
+#endif
 
 struct PageEntry {
     int templateId;
@@ -57,8 +58,8 @@ static INT_PTR SheetResult(INT_PTR platformResult) {
 INT_PTR OpenPropertySheet(HWND parent, SheetPages pages) {
     int first, count;
     PageRange(pages, first, count);
-    // The platform steps through the page array by each record's own size, so the 40-byte
-    // records have to lie 40 bytes apart rather than sizeof(PROPSHEETPAGEA).
+    // The platform steps through the page array by each record's own size, so the short
+    // records have to lie kPageRecordSize bytes apart rather than sizeof(PROPSHEETPAGEA).
     alignas(PROPSHEETPAGEA) unsigned char records[3 * kPageRecordSize];
     for (int i = 0; i < count; ++i) {
         const PROPSHEETPAGEA page = PageRecord(kPages[first + i]);

@@ -7,9 +7,12 @@
 
 static_assert(sizeof(LOGFONTA) == sizeof(LogFontBytes), "font block mirrors LOGFONTA");
 static_assert(offsetof(LOGFONTA, lfFaceName) == offsetof(LogFontBytes, lfFaceName), "LOGFONTA face name");
+#ifndef _WIN64
+// The stored block is the 32-bit CHOOSEFONTA; a 64-bit test build converts it field by field.
 static_assert(sizeof(CHOOSEFONTA) == sizeof(FontDialogBytes), "font dialog block mirrors CHOOSEFONTA");
 static_assert(offsetof(CHOOSEFONTA, rgbColors) == offsetof(FontDialogBytes, rgbColors), "CHOOSEFONTA colour");
 static_assert(offsetof(CHOOSEFONTA, nSizeMax) == offsetof(FontDialogBytes, nSizeMax), "CHOOSEFONTA end");
+#endif
 
 constexpr size_t kTableBytes = sizeof(NoteRecord) * kTableSlots;
 
@@ -28,8 +31,9 @@ int FindNote(HWND window);
 // the hidden main window instead, which ends the program's message loop.
 void CloseNote(int index);
 
+// Window handles are 32-bit values on every Windows, sign-extended in 64-bit code.
 inline HWND NoteWindowOf(const NoteRecord &r) {
-    return reinterpret_cast<HWND>(static_cast<uintptr_t>(r.window));
+    return reinterpret_cast<HWND>(static_cast<intptr_t>(static_cast<int32_t>(r.window)));
 }
 inline void SetNoteWindow(NoteRecord &r, HWND window) {
     r.window = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(window));
@@ -40,6 +44,10 @@ inline LOGFONTA *LogFontOf(NoteRecord &r) {
 
 // Stores the window's current rectangle in the record: x, y, width, height.
 void StoreWindowRect(NoteRecord &record, HWND window);
+
+// The font dialog block as the platform's structure, and back; pointers keep their low 32 bits.
+CHOOSEFONTA LoadFontDialog(const FontDialogBytes &stored);
+void StoreFontDialog(FontDialogBytes &stored, const CHOOSEFONTA &choice);
 
 // After a record's font block was filled from elsewhere, its LOGFONT pointer names its own font.
 inline void PointFontDialogAtOwnFont(NoteRecord &r) {

@@ -19,6 +19,19 @@ if [ -n "$missing" ]; then
     DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends $missing
 fi
 
+# Where the kernel runs no 32-bit code, the tests run the 64-bit build under 64-bit Wine.
+if [ "$(sh "$(dirname "$0")/wine-preset.sh")" = win64 ]; then
+    missing=""
+    for p in wine64 g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"
+    done
+    if [ -n "$missing" ]; then
+        echo "this kernel runs no 32-bit code; installing the 64-bit build tools:$missing"
+        $SUDO apt-get update -qq
+        DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends $missing
+    fi
+fi
+
 # Wine takes its ANSI code page (932) from the Japanese locale.
 if ! locale -a 2>/dev/null | grep -qi '^ja_JP.utf-\?8$'; then
     $SUDO sed -i 's/^# *\(ja_JP.UTF-8 UTF-8\)/\1/' /etc/locale.gen

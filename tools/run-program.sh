@@ -4,7 +4,7 @@
 cd "$(dirname "$0")/.."
 . tools/wine-env.sh
 sh tools/wine-prefix.sh
-exe=build/win32/tavlo.exe
+exe="$winbuild/tavlo.exe"
 if [ -n "${DISPLAY:-}" ]; then
     exec wine "$exe"
 fi

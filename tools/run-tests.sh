@@ -10,5 +10,5 @@ status=0
 ctest --preset host || status=1
 # No persistent wineserver here: Wine's services would keep the test's output pipe open and
 # ctest would wait for them forever.
-xvfb-run -a -s "-screen 0 1024x768x24" ctest --preset win32 || status=1
+xvfb-run -a -s "-screen 0 1024x768x24" ctest --preset "$TAVLO_PRESET" || status=1
 exit $status

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 . tools/wine-env.sh
 sh tools/wine-prefix.sh
 
-exe=${TAVLO_EXE:-build/win32/tavlo.exe}
+exe=${TAVLO_EXE:-$winbuild/tavlo.exe}
 folder=build/screenshot
 rm -rf "$folder"
 mkdir -p "$folder" docs

@@ -1,7 +1,17 @@
 # Sourced: the environment every Wine run of the project shares.
 top=$(cd "$(dirname "$0")/.." && pwd)
-export WINEPREFIX="${WINEPREFIX:-$top/build/wineprefix}"
-export WINEARCH=win32
+export TAVLO_PRESET="${TAVLO_PRESET:-$(sh "$top/tools/wine-preset.sh")}"
+if [ "$TAVLO_PRESET" = win64 ]; then
+    export WINEPREFIX="${WINEPREFIX:-$top/build/wineprefix64}"
+    export WINEARCH=win64
+    export WINELOADER=/usr/lib/wine/wine64
+    export PATH="$top/tools/wine64-bin:$PATH"
+else
+    export WINEPREFIX="${WINEPREFIX:-$top/build/wineprefix}"
+    export WINEARCH=win32
+fi
+# The build whose programs run here: build/win32 or build/win64.
+winbuild="$top/build/$TAVLO_PRESET"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export LC_ALL=ja_JP.UTF-8

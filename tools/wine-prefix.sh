@@ -3,7 +3,7 @@
 . "$(dirname "$0")/wine-env.sh"
 [ -f "$WINEPREFIX/.tavlo-ready-3" ] && exit 0
 mkdir -p "$WINEPREFIX"
-wineboot -i >/dev/null 2>&1
+wine wineboot -i >/dev/null 2>&1
 key='HKCU\Software\Wine\Fonts\Replacements'
 for pair in "ＭＳ ゴシック=IPAGothic" "ＭＳ Ｐゴシック=IPAPGothic" "MS Gothic=IPAGothic" \
             "MS PGothic=IPAPGothic" "MS UI Gothic=IPAPGothic" "ＭＳ 明朝=IPAMincho" "MS Mincho=IPAMincho"; do
