@@ -1,5 +1,5 @@
 # The two everyday commands: `make run` starts the program, `make test` runs every test.
-.PHONY: all deps host win32 win64 test run screenshot bench fuzz clean format
+.PHONY: all deps host win32 win64 test run screenshot bench fuzz clean format dist
 
 all: host win32
 
@@ -37,6 +37,12 @@ bench: deps
 
 fuzz:
 	sh tools/fuzz.sh
+
+# The release zip, build/dist/tavlo-<version>.zip: always the 32-bit program, whatever Wine runs here.
+dist: deps
+	cmake --preset win32 >/dev/null
+	cmake --build --preset win32 -j2 --target tavlo
+	python3 tools/make_dist.py build/win32/tavlo.exe build/dist
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

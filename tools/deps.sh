@@ -7,6 +7,8 @@ SUDO=
 packages="cmake make g++ libgtest-dev googletest g++-mingw-w64-i686-posix mingw-w64-i686-dev
 binutils-mingw-w64-i686 wine wine32:i386 xvfb xauth x11-utils imagemagick locales
 fonts-ipafont-gothic fonts-ipafont-mincho clang-format"
+# python3 packs the release zip (make dist).
+packages="$packages python3"
 
 missing=""
 for p in $packages; do
