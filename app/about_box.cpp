@@ -4,7 +4,8 @@
 #include "app/program.h"
 #include "res/resource.h"
 
-static const char kMakerNotice[] = "Copyright (C) 2026 The Tavlo developers";
+// Short enough for one line of the text control in the dialog's font.
+static const char kMakerNotice[] = "(C) 2026 The Tavlo developers";
 
 static INT_PTR OnInitAbout(HWND dialog) {
     char text[256];

@@ -20,9 +20,12 @@ void ReleaseBackgroundBitmap() {
 void LoadBackgroundBitmap(const char *path) {
     HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return;
-    const DWORD size = GetFileSize(file, nullptr);
-    bitmapBlock =
-        (size == 0 || size == INVALID_FILE_SIZE) ? nullptr : GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
+    // A file of 4 GiB or more cannot be held in one block: it is not loaded, like an empty one.
+    LARGE_INTEGER fileSize = {};
+    const bool storable =
+        GetFileSizeEx(file, &fileSize) && fileSize.QuadPart > 0 && fileSize.QuadPart <= MAXDWORD;
+    const DWORD size = storable ? static_cast<DWORD>(fileSize.QuadPart) : 0;
+    bitmapBlock = storable ? GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size) : nullptr;
     backgroundBitmap = bitmapBlock ? static_cast<BYTE *>(GlobalLock(bitmapBlock)) : nullptr;
     DWORD read = 0;
     if (!backgroundBitmap || !ReadFile(file, backgroundBitmap, size, &read, nullptr)) {

@@ -15,10 +15,10 @@ bool WriteAllBytes(HANDLE file, const void *bytes, size_t size) {
     return WriteFile(file, bytes, static_cast<DWORD>(size), &written, nullptr) && written == size;
 }
 
-DWORD FileSizeOf(const char *path) {
+ULONGLONG FileSizeOf(const char *path) {
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA(path, &found);
     if (search == INVALID_HANDLE_VALUE) return 0;
     FindClose(search);
-    return found.nFileSizeLow;
+    return static_cast<ULONGLONG>(found.nFileSizeHigh) << 32 | found.nFileSizeLow;
 }

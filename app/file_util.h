@@ -7,5 +7,5 @@ bool FileExists(const char *path);
 void CreateEmptyFileIfMissing(const char *path);
 // Writes every byte or reports failure; a short write counts as a failure.
 bool WriteAllBytes(HANDLE file, const void *bytes, size_t size);
-// The file's size, or 0 when it is missing.
-DWORD FileSizeOf(const char *path);
+// The file's whole size, or 0 when it is missing.
+ULONGLONG FileSizeOf(const char *path);

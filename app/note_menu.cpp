@@ -124,17 +124,27 @@ void UpdateMenuState(HWND window, int noteForm) {
 
 constexpr WPARAM kTrayIconId = 1;
 
+// The main window holds the foreground only while the menu is up: it must have it for the menu
+// to close when the user clicks elsewhere, and afterwards the accelerators belong to the window
+// that had it, unless the chosen command brought up a window of its own.
+static void ShowTrayMenu(HWND window) {
+    UpdateMenuState(window, 0);
+    POINT cursor;
+    GetCursorPos(&cursor);
+    const HWND previous = GetForegroundWindow();
+    SetForegroundWindow(window);
+    const UINT command =
+        TrackPopupMenu(noteMenu, TPM_RIGHTBUTTON | TPM_RETURNCMD, cursor.x, cursor.y, 0, window, nullptr);
+    PostMessageA(window, WM_NULL, 0, 0);
+    if (command) SendMessageA(window, WM_COMMAND, command, 0);
+    if (GetForegroundWindow() == window && previous != window && IsWindow(previous))
+        SetForegroundWindow(previous);
+}
+
 void OnTrayNotify(HWND window, WPARAM iconId, LPARAM mouseMessage) {
     if (iconId != kTrayIconId) return;
-    if (mouseMessage == WM_LBUTTONDOWN) {
+    if (mouseMessage == WM_LBUTTONDOWN)
         ShowSplash();
-    } else if (mouseMessage == WM_RBUTTONDOWN) {
-        UpdateMenuState(window, 0);
-        POINT cursor;
-        GetCursorPos(&cursor);
-        // Without the foreground the menu would not close when the user clicks elsewhere.
-        SetForegroundWindow(window);
-        TrackPopupMenu(noteMenu, TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, window, nullptr);
-        PostMessageA(window, WM_NULL, 0, 0);
-    }
+    else if (mouseMessage == WM_RBUTTONDOWN)
+        ShowTrayMenu(window);
 }

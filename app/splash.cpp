@@ -26,6 +26,8 @@ void ShowSplash() {
     wsprintfA(text, "%s  Version %s", PROGRAM_NAME, PROGRAM_VERSION);
     SetDlgItemTextA(splash, IDC_SPLASH_TEXT, text);
     // The wait deliberately handles no messages: the splash blocks the program for a second.
+    // So it is painted now, frame, text and all, or it may show nothing during that second.
+    UpdateWindow(splash);
     Sleep(1000);
     DestroyWindow(splash);
 }

@@ -63,7 +63,9 @@ static HBITMAP DecodeBackgroundBitmap(HDC dc, BitmapParts *parts) {
     std::memcpy(&info.header, backgroundBitmap + kBitmapFileHeaderSize, kBitmapInfoHeaderSize);
     info.header.biSize = sizeof info.header; // the colour table follows these 40 bytes
     info.header.biClrUsed = 0;               // the table is as long as the bit count implies
-    info.header.biSizeImage = 0;
+    // Run-length data is read up to its stated size, which was found inside the file.
+    info.header.biSizeImage =
+        parts->compression == kBitmapUncompressed ? 0 : static_cast<DWORD>(parts->pixelBytes);
     std::memcpy(info.colors, backgroundBitmap + kColorTableOffset, parts->colorCount * sizeof(RGBQUAD));
     return CreateDIBitmap(dc, &info.header, CBM_INIT, backgroundBitmap + parts->pixelOffset,
                           reinterpret_cast<const BITMAPINFO *>(&info), DIB_RGB_COLORS);

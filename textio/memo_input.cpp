@@ -24,21 +24,49 @@ static void SetInputMethodOpen(BOOL open) {
     ImmReleaseContext(memoEditWindow, context);
 }
 
+// The text the dialog last put into its edit field, and the field's text as read back right
+// after. The platform stores some Shift-JIS codes under others (NEC and IBM extensions, a lone
+// lead byte at the end), so a field nobody has changed gives back the bytes it was given. Each
+// open dialog has its own: the memo of another note may be opened while this one is up.
+struct ShownMemoText {
+    char text[kTextSize];
+    char readBack[kTextSize];
+};
+
+static ShownMemoText &ShownOf(HWND dialog) {
+    return *reinterpret_cast<ShownMemoText *>(GetWindowLongPtrA(dialog, DWLP_USER));
+}
+
 // The edit field's text cut at 1023 bytes. It is read whole first, so the cut is byte-exact
 // whatever the platform does with a double-byte character at the end of a short buffer.
-static void ReadMemoText(HWND dialog, char *out) {
+static void ReadEditText(HWND dialog, char *out) {
     const HWND edit = GetDlgItem(dialog, IDC_MEMO_EDIT);
     std::vector<char> text(GetWindowTextLengthA(edit) + 1);
     const int length = GetWindowTextA(edit, text.data(), static_cast<int>(text.size()));
     CutToNoteText(text.data(), length > 0 ? length : 0, out);
 }
 
-static INT_PTR OnInitMemo(HWND dialog) {
+static void ShowMemoText(HWND dialog, const char *text) {
+    ShownMemoText &shown = ShownOf(dialog);
+    CutToNoteText(text, std::strlen(text), shown.text);
+    SetDlgItemTextA(dialog, IDC_MEMO_EDIT, shown.text);
+    ReadEditText(dialog, shown.readBack);
+}
+
+// The memo text as it now stands: the bytes shown, unless the field holds something else.
+static void ReadMemoText(HWND dialog, char *out) {
+    ReadEditText(dialog, out);
+    const ShownMemoText &shown = ShownOf(dialog);
+    if (std::strcmp(out, shown.readBack) == 0) std::memcpy(out, shown.text, kTextSize);
+}
+
+static INT_PTR OnInitMemo(HWND dialog, LPARAM shown) {
+    SetWindowLongPtrA(dialog, DWLP_USER, shown);
     // A record read from the notes file may fill all 1024 bytes without a terminator.
     const void *end = std::memchr(editBuffer, '\0', kMaxTextBytes);
     char text[kTextSize];
     CutToNoteText(editBuffer, end ? static_cast<const char *>(end) - editBuffer : kMaxTextBytes, text);
-    SetDlgItemTextA(dialog, IDC_MEMO_EDIT, text);
+    ShowMemoText(dialog, text);
     memoEditWindow = GetDlgItem(dialog, IDC_MEMO_EDIT);
     SetFocus(memoEditWindow);
     SetInputMethodOpen(TRUE);
@@ -58,7 +86,7 @@ static void OnDateButton(HWND dialog) {
     if (RunInputFormatDialog(dialog) == 1) {
         char stamped[kTextSize];
         PrependStamp(stampText, text, stamped);
-        SetDlgItemTextA(dialog, IDC_MEMO_EDIT, stamped);
+        ShowMemoText(dialog, stamped);
         EnableWindow(GetDlgItem(dialog, IDC_DATE_BUTTON), FALSE);
     }
     SetFocus(memoEditWindow);
@@ -76,9 +104,9 @@ static INT_PTR OnMemoCommand(HWND dialog, int id) {
     return FALSE;
 }
 
-static INT_PTR CALLBACK MemoInputProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+static INT_PTR CALLBACK MemoInputProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_INITDIALOG: return OnInitMemo(dialog);
+    case WM_INITDIALOG: return OnInitMemo(dialog, lParam);
     case WM_COMMAND: return OnMemoCommand(dialog, LOWORD(wParam));
     case WM_CLOSE: EndMemo(dialog, 0); return TRUE;
     }
@@ -86,7 +114,8 @@ static INT_PTR CALLBACK MemoInputProc(HWND dialog, UINT message, WPARAM wParam, 
 }
 
 INT_PTR RunMemoInputDialog(HWND owner) {
-    const INT_PTR result =
-        DialogBoxParamA(programInstance, MAKEINTRESOURCEA(IDD_MEMO_INPUT), owner, MemoInputProc, 0);
+    ShownMemoText shown = {};
+    const INT_PTR result = DialogBoxParamA(programInstance, MAKEINTRESOURCEA(IDD_MEMO_INPUT), owner,
+                                           MemoInputProc, reinterpret_cast<LPARAM>(&shown));
     return result == 1 ? 1 : 0;
 }

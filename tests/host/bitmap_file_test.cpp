@@ -105,7 +105,7 @@ TEST(BitmapFile, MalformedHeadersAreRefused) {
         {"two planes", 26, 2, 2},
         {"no bits", 28, 2, 0},
         {"seven bits", 28, 2, 7},
-        {"RLE8", 30, 4, 1},
+        {"RLE8 without a stated size", 30, 4, 1},
         {"bit fields", 30, 4, 3},
     };
     for (const Case &c : cases) {
@@ -125,4 +125,24 @@ TEST(BitmapFile, RowsThatWouldOverflowAreRefused) {
     Put32(image, 22, 32767);
     BitmapParts parts{};
     EXPECT_FALSE(Locate(image, &parts)) << "4 GiB of rows claimed by a tiny file";
+}
+
+// Run-length data is as long as the header states; that much must lie inside the file.
+TEST(BitmapFile, RunLengthBitmapsNeedTheirStatedSizeInsideTheFile) {
+    for (uint16_t bits : {8, 4}) {
+        Image image = MakeBitmap(4, 4, bits);
+        Put32(image, 30, bits == 8 ? 1 : 2);
+        Put32(image, 34, 8);
+        BitmapParts parts{};
+        ASSERT_TRUE(Locate(image, &parts)) << bits << " bits";
+        EXPECT_EQ(parts.pixelBytes, 8u);
+        Put32(image, 34, static_cast<uint32_t>(image.size() - parts.pixelOffset + 1));
+        EXPECT_FALSE(Locate(image, &parts)) << bits << " bits, stated size one byte past the end";
+        Put32(image, 34, 8);
+        Put32(image, 22, static_cast<uint32_t>(-4));
+        EXPECT_FALSE(Locate(image, &parts)) << bits << " bits, top-down";
+        Put32(image, 22, 4);
+        Put16(image, 28, bits == 8 ? 4 : 8);
+        EXPECT_FALSE(Locate(image, &parts)) << "run-length code of the other bit count";
+    }
 }

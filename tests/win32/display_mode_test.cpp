@@ -83,3 +83,15 @@ TEST_F(DisplayModeTest, NormalModeBringsAWallpaperNoteBackToTheTop) {
     SetDisplayMode(wallpaper, kModeNormal);
     EXPECT_TRUE(Above(wallpaper, other)) << "normal mode places the note at the top";
 }
+
+// Showing a window raises it; a wallpaper note must still end below the notes opened before it.
+TEST_F(DisplayModeTest, AWallpaperNoteEndsBelowANormalOne) {
+    const HWND normal = OpenNote(MakeRecord(10, 10, 100, 50));
+    NoteRecord r = MakeRecord(50, 30, 100, 50);
+    r.displayMode = kModeWallpaper;
+    const HWND wallpaper = OpenNote(r);
+    EXPECT_TRUE(Above(normal, wallpaper)) << "restored in wallpaper mode";
+    SetDisplayMode(wallpaper, kModeNormal);
+    SetDisplayMode(wallpaper, kModeWallpaper);
+    EXPECT_TRUE(Above(normal, wallpaper)) << "switched to wallpaper mode";
+}

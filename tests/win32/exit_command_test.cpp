@@ -162,7 +162,7 @@ TEST_F(ExitProgramTest, CtrlNActsOnTheForegroundNote) {
     Key('N', true);
     Key('N', false);
     Key(VK_CONTROL, false);
-    ASSERT_TRUE(run.WaitForNotes(3));
-    EXPECT_TRUE(NoteAt(run, 300, 493)) << "made below the foreground note";
+    // The new note is shown, hidden and shown again while its display mode is applied.
+    EXPECT_TRUE(WaitFor([&] { return NoteAt(run, 300, 493); })) << "made below the foreground note";
     EXPECT_TRUE(WaitFor([&] { return TextsIn(ReadFileBytes(run.DataFile(".DAT"))).size() == 3; }));
 }

@@ -115,6 +115,19 @@ TEST_F(MemoInputTest, OkWithoutChangeKeepsTheTextTakesNoUndoCopyAndSaves) {
     EXPECT_EQ(SavedText(), "hello");
 }
 
+// Characters the platform stores under other codes (NEC and IBM extensions) and a lead byte
+// left alone at the end by a cut come back unchanged when the text was not edited.
+TEST_F(MemoInputTest, OkWithoutAnEditReturnsTheTextByteForByte) {
+    const std::string text = "\x87\x90 \xED\x40 \xEE\xF9 end\x82";
+    const HWND note = OpenTextNote(text.c_str());
+    ExpectDialogs({{kMemoCaption, [](HWND memo) { PressButton(memo, IDOK); }}});
+    SendMessageA(note, WM_LBUTTONDBLCLK, 0, 0);
+    ASSERT_TRUE(DialogScriptDone());
+    EXPECT_EQ(std::string(NoteTable[0].text), text);
+    EXPECT_EQ(UndoTable[0].text[0], '\0') << "no change, no undo copy";
+    EXPECT_EQ(SavedText(), text);
+}
+
 TEST_F(MemoInputTest, CancelAndCloseReturnZeroAndLeaveTheText) {
     const HWND note = OpenTextNote("keep");
     std::strcpy(editBuffer, "keep");

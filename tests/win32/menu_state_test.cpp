@@ -177,6 +177,17 @@ TEST_F(MenuStateTest, HistoryIsOfferedOnlyForALogWithContent) {
         UpdateMenuState(window, form);
         EXPECT_FALSE(Grayed(IDM_HISTORY)) << "log with an entry, form " << form;
     }
+    // The whole size counts: a log of exactly 4 GiB (sparse on the disk) is not empty.
+    HANDLE log = CreateFileA(logPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(log, INVALID_HANDLE_VALUE);
+    LARGE_INTEGER fourGiB;
+    fourGiB.QuadPart = 1LL << 32;
+    SetFilePointerEx(log, fourGiB, nullptr, FILE_BEGIN);
+    SetEndOfFile(log);
+    CloseHandle(log);
+    UpdateMenuState(mainWindow, 0);
+    EXPECT_FALSE(Grayed(IDM_HISTORY)) << "log of 4 GiB";
+    DeleteFileA(logPath);
 }
 
 // ---- The tray icon ----
@@ -206,6 +217,21 @@ TEST_F(MenuStateTest, RightButtonOnTheTrayIconShowsTheTrayMenuAtTheCursor) {
     EXPECT_EQ(shownMenu.top, 200);
     EXPECT_TRUE(Grayed(IDM_MEMO_INPUT)) << "prepared in the tray form";
     EXPECT_FALSE(Grayed(IDM_ARRANGE));
+}
+
+// The main window takes the foreground only while the menu is up, so that afterwards the
+// accelerators reach the note the user was working in.
+TEST_F(MenuStateTest, TheTrayMenuGivesTheForegroundBack) {
+    const HWND note = OpenNote(MakeRecord(10, 10, 100, 50, "text"));
+    ASSERT_TRUE(WaitFor([&] {
+        SetForegroundWindow(note);
+        return GetForegroundWindow() == note;
+    }));
+    const UINT_PTR timer = SetTimer(nullptr, 0, 30, CloseShownMenu);
+    SendMessageA(mainWindow, kTrayCallbackMessage, 1, WM_RBUTTONDOWN);
+    KillTimer(nullptr, timer);
+    EXPECT_TRUE(WaitFor([&] { return GetForegroundWindow() == note; }, 2000))
+        << "got " << GetForegroundWindow() << ", expected the note " << note;
 }
 
 TEST_F(MenuStateTest, OtherIconsAndOtherMessagesDoNothing) {

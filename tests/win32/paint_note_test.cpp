@@ -178,16 +178,31 @@ static std::string Le16(uint16_t v) {
     return Bytes(&v, 2);
 }
 
-// A bottom-up 16 x 16 .BMP file of the quadrant picture.
-static std::string QuadrantBitmap(int bits) {
-    const int entries = bits == 1 ? 2 : bits == 4 ? 16 : bits == 8 ? 256 : 0;
-    const int stride = (kBitmapSide * bits + 31) / 32 * 4;
+static std::string QuadrantColorTable(int entries) {
     std::string table(entries * 4, '\0');
     for (int i = 0; i < 4 && i < entries; ++i) {
         table[i * 4] = static_cast<char>(GetBValue(kQuadrants[i]));
         table[i * 4 + 1] = static_cast<char>(GetGValue(kQuadrants[i]));
         table[i * 4 + 2] = static_cast<char>(GetRValue(kQuadrants[i]));
     }
+    return table;
+}
+
+// A 16 x 16 .BMP file of the pixel data with its colour table.
+static std::string BitmapFile(int bits, uint32_t compression, const std::string &table,
+                              const std::string &pixels) {
+    const uint32_t offset = 54 + static_cast<uint32_t>(table.size());
+    const std::string info = Le32(40) + Le32(kBitmapSide) + Le32(kBitmapSide) + Le16(1) + Le16(bits) +
+                             Le32(compression) + Le32(static_cast<uint32_t>(pixels.size())) + Le32(2835) +
+                             Le32(2835) + Le32(0) + Le32(0);
+    return "BM" + Le32(offset + static_cast<uint32_t>(pixels.size())) + Le32(0) + Le32(offset) + info +
+           table + pixels;
+}
+
+// A bottom-up 16 x 16 .BMP file of the quadrant picture.
+static std::string QuadrantBitmap(int bits) {
+    const int entries = bits == 1 ? 2 : bits == 4 ? 16 : bits == 8 ? 256 : 0;
+    const int stride = (kBitmapSide * bits + 31) / 32 * 4;
     std::string pixels;
     for (int y = kBitmapSide - 1; y >= 0; --y) {
         std::string row(stride, '\0');
@@ -195,12 +210,24 @@ static std::string QuadrantBitmap(int bits) {
             PutIndex(row, x, bits, QuadrantIndex(x, y, bits));
         pixels += row;
     }
-    const uint32_t offset = 54 + static_cast<uint32_t>(table.size());
-    const std::string info = Le32(40) + Le32(kBitmapSide) + Le32(kBitmapSide) + Le16(1) + Le16(bits) +
-                             Le32(0) + Le32(static_cast<uint32_t>(pixels.size())) + Le32(2835) + Le32(2835) +
-                             Le32(0) + Le32(0);
-    return "BM" + Le32(offset + static_cast<uint32_t>(pixels.size())) + Le32(0) + Le32(offset) + info +
-           table + pixels;
+    return BitmapFile(bits, BI_RGB, QuadrantColorTable(entries), pixels);
+}
+
+// The quadrant picture run-length encoded: per row, bottom row first, two runs of eight pixels
+// and an end of line; an end of bitmap after the last row. A 4-bit run repeats a byte of two
+// pixels.
+static std::string QuadrantRunLengthBitmap(int bits) {
+    std::string runs;
+    for (int y = kBitmapSide - 1; y >= 0; --y) {
+        for (int x : {0, kBitmapSide / 2}) {
+            const int index = QuadrantIndex(x, y, bits);
+            runs += static_cast<char>(kBitmapSide / 2);
+            runs += static_cast<char>(bits == 8 ? index : index << 4 | index);
+        }
+        runs += std::string("\0\0", 2);
+    }
+    runs += std::string("\0\1", 2);
+    return BitmapFile(bits, bits == 8 ? BI_RLE8 : BI_RLE4, QuadrantColorTable(bits == 8 ? 256 : 16), runs);
 }
 
 class BackgroundBitmapTest : public PaintNoteTest {
@@ -213,14 +240,18 @@ protected:
     }
 };
 
-TEST_F(BackgroundBitmapTest, OneFourEightAndTwentyFourBitsAreDrawnUnderTheEdge) {
-    for (int bits : {1, 4, 8, 24}) {
-        SCOPED_TRACE(testing::Message() << bits << " bits");
-        UseBitmap(QuadrantBitmap(bits));
+TEST_F(BackgroundBitmapTest, UncompressedAndRunLengthBitmapsAreDrawnUnderTheEdge) {
+    const struct {
+        int bits;
+        bool runLength;
+    } formats[] = {{1, false}, {4, false}, {8, false}, {24, false}, {8, true}, {4, true}};
+    for (const auto &f : formats) {
+        SCOPED_TRACE(testing::Message() << f.bits << " bits" << (f.runLength ? ", run-length" : ""));
+        UseBitmap(f.runLength ? QuadrantRunLengthBitmap(f.bits) : QuadrantBitmap(f.bits));
         const HWND note = Painted(Record(kWhite, "", 40, 40));
         for (int y : {4, 12})
             for (int x : {4, 12})
-                EXPECT_EQ(PixelAt(note, x, y), kQuadrants[QuadrantIndex(x, y, bits)])
+                EXPECT_EQ(PixelAt(note, x, y), kQuadrants[QuadrantIndex(x, y, f.bits)])
                     << "at " << x << "," << y;
         EXPECT_EQ(PixelAt(note, 0, 5), kWhite) << "the outer edge keeps the background colour";
         EXPECT_EQ(PixelAt(note, 1, 5), kWhite) << "the light inner edge of white";
@@ -241,8 +272,9 @@ TEST_F(BackgroundBitmapTest, MalformedOrTruncatedBitmapsAreNotDrawn) {
     const std::string good = QuadrantBitmap(8);
     std::string hugeWidth = good;
     hugeWidth.replace(18, 4, Le32(30000));
-    std::string compressed = good;
-    compressed.replace(30, 4, Le32(1));
+    std::string compressed = good; // run-length data stated one byte longer than the file holds
+    compressed.replace(30, 4, Le32(BI_RLE8));
+    compressed.replace(34, 4, Le32(static_cast<uint32_t>(good.size() - (54 + 1024) + 1)));
     const std::string cases[] = {
         good.substr(0, good.size() - 1), // last row short by one byte
         good.substr(0, 54 + 500),        // colour table cut

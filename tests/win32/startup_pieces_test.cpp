@@ -4,6 +4,9 @@
 #include "app/background_bitmap.h"
 #include "app/commands.h"
 #include "app/program.h"
+#include "app/single_instance.h"
+#include "app/splash.h"
+#include "res/resource.h"
 #include "store/note_table.h"
 
 #include <cstring>
@@ -32,6 +35,65 @@ TEST_F(StartupPiecesTest, AboutFromTheTrayIsCentredAndOnlyOkEndsIt) {
     EXPECT_EQ(place.top, (place.top - place.bottom) / 2 + 768 / 2);
 }
 
+TEST_F(StartupPiecesTest, TheMakerLineFitsTheAboutTextInItsFont) {
+    std::string maker;
+    SIZE extent = {};
+    RECT client = {};
+    ExpectDialogs({{"ﾊﾞｰｼﾞｮﾝ情報", [&](HWND about) {
+                        const HWND control = GetDlgItem(about, IDC_ABOUT_TEXT);
+                        const std::string text = ControlText(about, IDC_ABOUT_TEXT);
+                        maker = text.substr(text.rfind('\n') + 1);
+                        HDC dc = GetDC(control);
+                        const HGDIOBJ font =
+                            reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0));
+                        const HGDIOBJ previous = SelectObject(dc, font);
+                        GetTextExtentPoint32A(dc, maker.c_str(), static_cast<int>(maker.size()), &extent);
+                        SelectObject(dc, previous);
+                        ReleaseDC(control, dc);
+                        GetClientRect(control, &client);
+                        PressButton(about, IDOK);
+                    }}});
+    ShowAboutBox(mainWindow);
+    ASSERT_TRUE(DialogScriptDone());
+    EXPECT_FALSE(maker.empty());
+    EXPECT_LE(extent.cx, client.right) << "\"" << maker << "\" is " << extent.cx << " pixels wide";
+}
+
+static BOOL CALLBACK FindVisibleDialog(HWND window, LPARAM found) {
+    char className[16] = "";
+    GetClassNameA(window, className, sizeof className);
+    if (!IsWindowVisible(window) || lstrcmpA(className, "#32770") != 0) return TRUE;
+    *reinterpret_cast<HWND *>(found) = window;
+    return FALSE;
+}
+
+struct SplashWatch {
+    DWORD uiThread;
+    bool painted = false;
+};
+
+// Runs on another thread while the splash waits: nothing of it may still wait for a paint.
+static DWORD WINAPI WatchSplash(void *param) {
+    auto *watch = static_cast<SplashWatch *>(param);
+    for (const DWORD start = GetTickCount(); !watch->painted && GetTickCount() - start < 5000; Sleep(20)) {
+        HWND splash = nullptr;
+        EnumThreadWindows(watch->uiThread, FindVisibleDialog, reinterpret_cast<LPARAM>(&splash));
+        watch->painted = splash && !GetUpdateRect(splash, nullptr, FALSE) &&
+                         !GetUpdateRect(GetDlgItem(splash, IDC_SPLASH_TEXT), nullptr, FALSE);
+    }
+    return 0;
+}
+
+// The splash's wait handles no messages, so the splash must be painted before it.
+TEST_F(StartupPiecesTest, TheSplashIsPaintedBeforeItsWait) {
+    SplashWatch watch{GetCurrentThreadId()};
+    const HANDLE watcher = CreateThread(nullptr, 0, WatchSplash, &watch, 0, nullptr);
+    ShowSplash();
+    WaitForSingleObject(watcher, 10000);
+    CloseHandle(watcher);
+    EXPECT_TRUE(watch.painted) << "the splash still waited for its paint";
+}
+
 TEST_F(StartupPiecesTest, AboutFromANoteStaysBesideIt) {
     const HWND note = OpenNote(MakeRecord(400, 300, 220, 66, "owner"));
     lastCommandWindow = note;
@@ -44,6 +106,34 @@ TEST_F(StartupPiecesTest, AboutFromANoteStaysBesideIt) {
     EXPECT_TRUE(DialogScriptDone());
     EXPECT_GT(place.left, 400) << "at its template position relative to the note";
     EXPECT_GT(place.top, 300);
+}
+
+static std::string InstanceNameOf(const std::string &path) {
+    char name[kInstanceNameSize];
+    SingleInstanceName(path.c_str(), name);
+    return name;
+}
+
+// Copies started from one file refuse each other however its path was typed; the upper-casing
+// knows double-byte characters (ヂ is 83 61, which a byte-wise one would turn into ア, 83 41).
+TEST_F(StartupPiecesTest, OneExecutableHasOneInstanceNameHoweverItsPathIsSpelled) {
+    const std::string exe = folder + "tavlo.exe";
+    WriteFileBytes(exe, "MZ");
+    std::string upper = exe;
+    CharUpperBuffA(&upper[0], static_cast<DWORD>(upper.size()));
+    char shortPath[MAX_PATH] = "";
+    GetShortPathNameA(exe.c_str(), shortPath, MAX_PATH);
+    const std::string name = InstanceNameOf(exe);
+    EXPECT_EQ(name.find('\\'), std::string::npos) << name;
+    EXPECT_EQ(InstanceNameOf(upper), name);
+    EXPECT_EQ(InstanceNameOf(shortPath), name) << shortPath;
+    EXPECT_EQ(InstanceNameOf(folder + ".\\TAVLO.exe"), name);
+
+    const std::string a = folder + "ア.exe", di = folder + "ヂ.exe";
+    WriteFileBytes(a, "MZ");
+    WriteFileBytes(di, "MZ");
+    EXPECT_NE(InstanceNameOf(a), InstanceNameOf(di));
+    EXPECT_NE(InstanceNameOf(a), name);
 }
 
 TEST_F(StartupPiecesTest, BackgroundBitmapIsReadWholeOrNotAtAll) {
