@@ -55,8 +55,8 @@ class DistZipTest(unittest.TestCase):
             self.assertTrue(windows_lines(licence.encode()))
             self.assertIn("MIT License", licence)
             with open(os.path.join(TOP, "app", "about_box.cpp"), encoding="utf-8") as f:
-                about = re.search(r'"(Copyright [^"]*)"', f.read())
-            self.assertIsNotNone(about, "the About box names its maker in a copyright line")
+                about = re.search(r'kMakerNotice\[\] = "([^"]*)"', f.read())
+            self.assertIsNotNone(about, "the About box names its maker")
             self.assertIn(about.group(1), licence, "the licence names the maker as the About box does")
 
 
