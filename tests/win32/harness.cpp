@@ -5,6 +5,7 @@
 #include "app/program.h"
 #include "notes/create_note.h"
 #include "notes/note_window.h"
+#include "notes/paint_note.h"
 #include "settings/defaults.h"
 #include "settings/settings.h"
 #include "store/note_table.h"
@@ -33,6 +34,8 @@ static void ResetProgramState() {
     ReleaseBackgroundBitmap();
     timerMode = requireSavedNotes = ignoreSettings = perPathInstance = 0;
     lastCommandWindow = nullptr;
+    KillTimer(mainWindow, kDateRetryTimerId); // a clock repaint put off by an earlier test
+    timerRepaintPending = 0;
     dragActive = resizeArmed = false;
 }
 
