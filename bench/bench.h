@@ -51,4 +51,4 @@ void MeasureSave(Figure &save);
 // Painting a note of 1023 bytes of wrapped Japanese text against DrawText of the same text.
 void MeasurePaint(Figure &paint);
 // The history loader on a large log against reading the log's last megabyte.
-void MeasureHistory(Figure &history);
+void MeasureHistory(const std::string &folder, Figure &history);

@@ -60,11 +60,9 @@ static void ReadTail(const std::string &path, std::string &buffer) {
     CloseHandle(file);
 }
 
-void MeasureHistory(Figure &history) {
+void MeasureHistory(const std::string &folder, Figure &history) {
     Progress("history: the newest 100 of 300 entries at the end of a 1 GB log, 21 loads");
-    char temp[MAX_PATH];
-    GetTempPathA(sizeof temp, temp);
-    const std::string path = std::string(temp) + "tavlo-history-bench.log";
+    const std::string path = folder + "tavlo.LOG";
     if (!MakeLog(path, kLogSize, Entries(300, 200))) return;
     std::string buffer(kTailSize, '\0');
     std::vector<double> tavloTimes, floorTimes;

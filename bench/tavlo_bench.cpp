@@ -6,6 +6,7 @@
 #include "app/program.h"
 #include "settings/defaults.h"
 #include "store/note_table.h"
+#include "tests/win32/temp_folder.h"
 
 #include <fcntl.h>
 #include <io.h>
@@ -129,31 +130,8 @@ static void WriteTable(const char *path, const std::string &table) {
     CloseHandle(file);
 }
 
-// A folder of its own under the temporary directory, for the copies and their files.
-static std::string MakeBenchFolder() {
-    char temp[MAX_PATH] = "";
-    GetTempPathA(sizeof temp, temp);
-    char name[MAX_PATH + 64];
-    wsprintfA(name, "%stavlo-bench-%lu\\", temp, GetCurrentProcessId());
-    CreateDirectoryA(name, nullptr);
-    return name;
-}
-
-static void RemoveBenchFolder(const std::string &folder) {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                DeleteFileA((folder + found.cFileName).c_str());
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryA(folder.c_str());
-}
-
 int main(int argc, char **argv) {
-    const std::string folder = MakeBenchFolder();
+    const std::string folder = MakeTempFolder();
     StartProgramState(folder);
     std::vector<Figure> figures = {
         {"start-up with 99 notes", "s", "ratio <= 1.2", GoalKind::Ratio, 1.2, NAN, NAN},
@@ -167,8 +145,8 @@ int main(int argc, char **argv) {
     MeasureClock(folder, figures[1]);
     MeasureSave(figures[2]);
     MeasurePaint(figures[3]);
-    MeasureHistory(figures[5]);
-    RemoveBenchFolder(folder);
+    MeasureHistory(folder, figures[5]);
+    RemoveFolder(folder);
 
     const std::string table = Table(figures);
     _setmode(_fileno(stdout), _O_BINARY); // the same line ends on the screen as in the file
