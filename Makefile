@@ -33,7 +33,7 @@ screenshot: deps
 
 bench: deps
 	$(MAKE) $$(sh tools/wine-preset.sh)
-	cd build/$$(sh tools/wine-preset.sh) && ../../tools/wine-run.sh history_bench.exe
+	cd build/$$(sh tools/wine-preset.sh) && ../../tools/wine-run.sh tavlo_bench.exe ../bench.txt
 
 fuzz:
 	sh tools/fuzz.sh

@@ -18,6 +18,9 @@ SYSTEMTIME lastClockReading;
 constexpr int kTextMargin = 3; // text starts inside the two-pixel edge
 constexpr int kWrapMargin = 5; // wrapped lines end this far short of the client width
 constexpr int kTimerInset = 3; // the timer never repaints the edge
+// A skipped repaint is asked for again this long after the second turns, so that the timer's
+// rounding never brings it back while the clock still shows the old second.
+constexpr UINT kSecondTurnMarginMs = 20;
 
 // ---- Date macros ----
 
@@ -36,16 +39,38 @@ int ExpandDateMacro(HWND, char *text) {
     return changed;
 }
 
+// The part of a note the timer repaints: everything inside the edge.
+static RECT InnerRect(HWND window) {
+    RECT inner;
+    GetClientRect(window, &inner);
+    InflateRect(&inner, -kTimerInset, -kTimerInset);
+    return inner;
+}
+
 void CALLBACK DateMacroTimer(HWND, UINT, UINT_PTR, DWORD) {
     timerRepaintPending = 1;
     for (int i = 0; i < noteCount; ++i) {
         if (DateMacroOf(NoteTable[i].text) == 0) continue;
         const HWND window = NoteWindowOf(NoteTable[i]);
-        RECT inner;
-        GetClientRect(window, &inner);
-        InflateRect(&inner, -kTimerInset, -kTimerInset);
+        const RECT inner = InnerRect(window);
         InvalidateRect(window, &inner, FALSE);
     }
+}
+
+// One shot: the repaints skipped in the previous second are asked for again, as a tick would.
+static void CALLBACK RetryDateMacroRepaint(HWND window, UINT, UINT_PTR id, DWORD) {
+    KillTimer(window, id);
+    DateMacroTimer(nullptr, 0, 0, 0);
+}
+
+// A timer repaint skipped in the same second is taken off the update region and asked for
+// again just after the second turns. Left pending, the platform would ask for it again at once,
+// over and over, keeping a core busy until the clock reached the next second.
+static void DeferTimerRepaint(HWND window) {
+    const RECT inner = InnerRect(window);
+    ValidateRect(window, &inner);
+    const UINT untilNextSecond = 1000 - lastClockReading.wMilliseconds + kSecondTurnMarginMs;
+    SetTimer(mainWindow, kDateRetryTimerId, untilNextSecond, RetryDateMacroRepaint);
 }
 
 // ---- Drawing ----
@@ -150,9 +175,11 @@ void PaintNote(HWND window) {
     char text[kTextSize + 1];
     std::memcpy(text, note.text, kTextSize);
     text[kTextSize] = '\0';
-    // Left unpainted, the update region stays invalid and the platform asks again, until a
-    // reading in a new second lets the timer's repaint through.
-    if (!ExpandDateMacro(window, text) && timerRepaintPending) return;
+    if (!ExpandDateMacro(window, text) && timerRepaintPending) {
+        DeferTimerRepaint(window);
+        // What else needs painting, such as an edge just uncovered, is not put off.
+        if (!GetUpdateRect(window, nullptr, FALSE)) return;
+    }
 
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(window, &ps);

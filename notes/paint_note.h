@@ -16,6 +16,7 @@ int ExpandDateMacro(HWND window, char *text);
 void RedrawAllNotes(int setWrap);
 
 // The one-second timer of /TIMER: marks the inner part of every date-macro note for repainting.
+// A repaint it skips in the same second is asked for again when the next second begins.
 void CALLBACK DateMacroTimer(HWND, UINT, UINT_PTR, DWORD);
 
 // Invalidates the whole note with background erase and paints it before returning.

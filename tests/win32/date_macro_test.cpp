@@ -132,7 +132,7 @@ TEST_F(DateMacroTest, TheTimerMarksOnlyTheInsideOfMacroNotes) {
     EXPECT_EQ(timerRepaintPending, 0) << "a completed paint clears the flag";
 }
 
-TEST_F(DateMacroTest, ATimerRepaintInTheSameSecondIsLeftPending) {
+TEST_F(DateMacroTest, ATimerRepaintInTheSameSecondIsPutOffButAnUncoveredEdgeIsNot) {
     const HWND note = OpenAt(10, 10, kDate2);
     timerMode = 1;
     for (int attempt = 0; attempt < 5; ++attempt) {
@@ -140,23 +140,71 @@ TEST_F(DateMacroTest, ATimerRepaintInTheSameSecondIsLeftPending) {
         GetLocalTime(&lastClockReading);
         const SYSTEMTIME before = lastClockReading;
         timerRepaintPending = 1;
-        InvalidateRect(note, nullptr, FALSE);
+        DateMacroTimer(nullptr, 0, 0, 0);
         PaintNote(note);
         SYSTEMTIME after;
         GetLocalTime(&after);
         if (!SameSecond(before, after)) continue;
         RECT update;
-        EXPECT_TRUE(GetUpdateRect(note, &update, FALSE)) << "painting was not begun";
-        EXPECT_EQ(Title(note), "untouched");
+        EXPECT_FALSE(GetUpdateRect(note, &update, FALSE)) << "not left to be asked for at once";
+        EXPECT_EQ(Title(note), "untouched") << "painting was not begun";
         EXPECT_EQ(timerRepaintPending, 1);
 
-        timerRepaintPending = 0; // a paint not caused by the timer is never skipped
+        InvalidateRect(note, nullptr, FALSE); // the whole note, edge included
         PaintNote(note);
         EXPECT_FALSE(GetUpdateRect(note, &update, FALSE));
         EXPECT_EQ(Title(note), std::string("タヴロ - ") + kDate2);
+        EXPECT_EQ(timerRepaintPending, 0);
         return;
     }
     FAIL() << "the clock never stayed in one second";
+}
+
+// Counts the paint requests a note receives and records the second each completed paint shows.
+struct PaintCounter {
+    static inline WNDPROC noteProc;
+    static inline int requests;
+    static inline std::vector<int> shownSeconds;
+    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        const LRESULT result = CallWindowProcA(noteProc, window, message, wParam, lParam);
+        if (message != WM_PAINT) return result;
+        ++requests;
+        if (timerRepaintPending == 0) shownSeconds.push_back(lastClockReading.wSecond);
+        return result;
+    }
+    explicit PaintCounter(HWND window) : window_(window) {
+        requests = 0;
+        shownSeconds.clear();
+        noteProc = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Proc)));
+    }
+    ~PaintCounter() { SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(noteProc)); }
+    HWND window_;
+};
+
+TEST_F(DateMacroTest, AClockNoteIsPaintedAboutOncePerSecondWithoutMissingOne) {
+    timerMode = 1;
+    const HWND note = OpenAt(10, 10, kDate1);
+    // Early in a second, paint the note and then tick: the tick's repaint falls in the same second.
+    WaitFor([] {
+        SYSTEMTIME now;
+        GetLocalTime(&now);
+        return now.wMilliseconds < 500;
+    });
+    RepaintNote(note);
+    const int firstSecond = lastClockReading.wSecond;
+    PaintCounter counter(note);
+    const UINT_PTR ticks = SetTimer(nullptr, 0, 1000, DateMacroTimer);
+    DateMacroTimer(nullptr, 0, 0, 0);
+    WaitFor([] { return false; }, 3200);
+    KillTimer(nullptr, ticks);
+
+    EXPECT_LE(PaintCounter::requests, 15) << "about one or two paint requests a second";
+    const std::vector<int> &shown = PaintCounter::shownSeconds;
+    ASSERT_GE(shown.size(), 2u);
+    EXPECT_EQ(shown[0], (firstSecond + 1) % 60) << "the skipped tick is drawn when the second turns";
+    for (size_t i = 1; i < shown.size(); ++i)
+        EXPECT_EQ(shown[i], (shown[i - 1] + 1) % 60) << "paint " << i << " shows the next second";
 }
 
 TEST_F(DateMacroTest, UnderTimerModeTheNoteShowsTheClockButKeepsItsMacro) {

@@ -5,6 +5,7 @@
 #include "app/program.h"
 #include "notes/create_note.h"
 #include "notes/note_window.h"
+#include "notes/paint_note.h"
 #include "settings/defaults.h"
 #include "settings/settings.h"
 #include "store/note_table.h"
@@ -33,6 +34,8 @@ static void ResetProgramState() {
     ReleaseBackgroundBitmap();
     timerMode = requireSavedNotes = ignoreSettings = perPathInstance = 0;
     lastCommandWindow = nullptr;
+    KillTimer(mainWindow, kDateRetryTimerId); // a clock repaint put off by an earlier test
+    timerRepaintPending = 0;
     dragActive = resizeArmed = false;
 }
 
@@ -251,29 +254,6 @@ COLORREF PixelAt(HWND window, int x, int y) {
 }
 
 // ---- Whole-program runs ----
-
-std::string MakeTempFolder() {
-    static int counter = 0;
-    char temp[MAX_PATH];
-    GetTempPathA(sizeof temp, temp);
-    char name[MAX_PATH + 64];
-    wsprintfA(name, "%stavlo-test-%lu-%d-%lu\\", temp, GetCurrentProcessId(), ++counter, GetTickCount());
-    CreateDirectoryA(name, nullptr);
-    return name;
-}
-
-void RemoveFolder(const std::string &folder) {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                DeleteFileA((folder + found.cFileName).c_str());
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryA(folder.c_str());
-}
 
 static std::string ProgramPath() {
     char path[MAX_PATH];

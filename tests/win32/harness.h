@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "store/note_record.h"
+#include "tests/win32/temp_folder.h"
 
 // ---- In-process program state ----
 
@@ -113,7 +114,3 @@ private:
     bool ownsFolder_ = true;
     PROCESS_INFORMATION info_{};
 };
-
-// A fresh folder under the temporary directory (ends with a backslash).
-std::string MakeTempFolder();
-void RemoveFolder(const std::string &folder);
