@@ -22,3 +22,8 @@ DWORD FileSizeOf(const char *path) {
     FindClose(search);
     return found.nFileSizeLow;
 }
+
+DWORD LastFailure() {
+    const DWORD error = GetLastError();
+    return error ? error : ERROR_WRITE_FAULT;
+}
