@@ -13,12 +13,18 @@ static void RemoveScratchFiles(const char *path) {
         DeleteFileA((std::string(path) + suffix).c_str());
 }
 
+// Refusals that belong to the name; any other failure (a full disk, say) would meet every
+// name, and writing in place would then risk the file itself.
+static bool NameRefused(DWORD error) {
+    return error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
+}
+
 DWORD ReplaceWholeFile(const char *path, const ScratchWriter &writeScratch,
                        const InPlaceWriter &writeInPlace) {
     for (const char *suffix : kScratchSuffixes) {
         const std::string scratch = std::string(path) + suffix;
         const ScratchOutcome outcome = writeScratch(scratch.c_str());
-        if (outcome.nameUnusable) continue;
+        if (!outcome.created && NameRefused(outcome.error)) continue;
         DWORD error = outcome.error;
         if (!error && !MoveFileExA(scratch.c_str(), path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
             error = LastFailure();
@@ -29,7 +35,7 @@ DWORD ReplaceWholeFile(const char *path, const ScratchWriter &writeScratch,
         RemoveScratchFiles(path);
         return 0;
     }
-    // No scratch file can be made beside it (the folder takes no new files): writing the file
+    // Every scratch name is refused (the folder takes no new files, say): writing the file
     // where it stands is better than losing every change of the run.
     const DWORD error = writeInPlace(path);
     if (!error) RemoveScratchFiles(path);
@@ -57,7 +63,7 @@ DWORD ReplaceWholeFileBytes(const char *path, const void *bytes, DWORD size) {
         path,
         [&](const char *scratch) {
             const DWORD error = WriteWholeFile(scratch, CREATE_ALWAYS, bytes, size, opened);
-            return ScratchOutcome{!opened, error};
+            return ScratchOutcome{opened, error};
         },
         [&](const char *target) { return WriteWholeFile(target, OPEN_ALWAYS, bytes, size, opened); });
 }

@@ -6,11 +6,11 @@
 
 #include <functional>
 
-// What writing a scratch file came to: a name that cannot be used (a stale read-only file or a
-// folder of that name) is no reason to fail, another name is tried.
+// What writing a scratch file came to. A name the platform refuses (a stale read-only file or
+// a folder of that name) is no reason to fail: another name is tried.
 struct ScratchOutcome {
-    bool nameUnusable;
-    DWORD error; // 0 when the new content is in the scratch file
+    bool created; // false when the scratch file could not be created at all
+    DWORD error;  // 0 when the new content is in the scratch file
 };
 // Creates the scratch file of that name and writes the new content into it.
 using ScratchWriter = std::function<ScratchOutcome(const char *scratchPath)>;

@@ -41,13 +41,13 @@ static DWORD WriteSettingKeys(const char *path) {
 static ScratchOutcome WriteSettingsScratch(const char *scratch) {
     HANDLE file =
         CreateFileA(scratch, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return {true, LastFailure()};
+    if (file == INVALID_HANDLE_VALUE) return {false, LastFailure()};
     CloseHandle(file);
     // The copy takes the file's attributes; a read-only copy could be neither updated nor removed.
     if (FileExists(settingsPath) &&
         !(CopyFileA(settingsPath, scratch, FALSE) && SetFileAttributesA(scratch, FILE_ATTRIBUTE_NORMAL)))
-        return {false, LastFailure()};
-    return {false, WriteSettingKeys(scratch)};
+        return {true, LastFailure()};
+    return {true, WriteSettingKeys(scratch)};
 }
 
 static DWORD WriteSettingsInPlace(const char *path) {
