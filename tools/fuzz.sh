@@ -8,14 +8,11 @@ cd "$(dirname "$0")/.."
 SUDO=
 [ "$(id -u)" = 0 ] || SUDO=sudo
 
-missing=""
-for p in clang libclang-rt-dev; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"
-done
-if [ -n "$missing" ]; then
-    echo "installing:$missing"
+installed=$(dpkg-query -W -f='${Status}\n' clang libclang-rt-dev 2>/dev/null | grep -c ' installed$' || true)
+if [ "$installed" != 2 ]; then
+    echo "installing clang and the fuzzer runtime"
     $SUDO apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends $missing
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends clang libclang-rt-dev
 fi
 
 out=build/fuzz
