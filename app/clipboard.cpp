@@ -1,6 +1,7 @@
 // Copy and paste of a note's text, as plain text (CF_TEXT) only.
 #include "app/commands.h"
 
+#include "app/clipboard_text.h"
 #include "notes/paint_note.h"
 #include "store/note_table.h"
 
@@ -35,15 +36,11 @@ int CopyNoteText(HWND window) {
     return 1;
 }
 
-// The clipboard text, cut byte-exact at 1023 bytes even inside a double-byte character, replaces
-// the note's text. The rest of the field is cleared, so no old text stays behind in the file.
+// The old text goes to the undo table first.
 static void TakeText(HWND window, const char *text, size_t blockSize) {
-    // Measured within the block, so a clipboard text without a terminator is still safe.
-    const size_t length = strnlen(text, blockSize < kMaxTextBytes ? blockSize : kMaxTextBytes);
     const int index = FindNote(window);
     UndoTable[index] = NoteTable[index];
-    std::memset(NoteTable[index].text, 0, kTextSize);
-    std::memcpy(NoteTable[index].text, text, length);
+    TakeClipboardText(NoteTable[index].text, text, blockSize);
     RepaintNote(window);
 }
 

@@ -22,3 +22,8 @@ ULONGLONG FileSizeOf(const char *path) {
     FindClose(search);
     return static_cast<ULONGLONG>(found.nFileSizeHigh) << 32 | found.nFileSizeLow;
 }
+
+DWORD LastFailure() {
+    const DWORD error = GetLastError();
+    return error ? error : ERROR_WRITE_FAULT;
+}

@@ -9,3 +9,6 @@ void CreateEmptyFileIfMissing(const char *path);
 bool WriteAllBytes(HANDLE file, const void *bytes, size_t size);
 // The file's whole size, or 0 when it is missing.
 ULONGLONG FileSizeOf(const char *path);
+// The platform's error of the call that just failed, never 0: a failure that set no error
+// must not read as success.
+DWORD LastFailure();

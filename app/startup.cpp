@@ -78,6 +78,8 @@ static bool RestoreNotes() {
         if (requireSavedNotes && TextIsEmpty(NoteTable[0])) return false;
         for (int i = 0, count = recordsToSave; i < count; ++i)
             CreateNote(nullptr, 0);
+        // Said once, not once per record left out; those records are in the ".full" file.
+        if (notesFileBeyondLimit) ShowNoteLimitMessage();
     } else {
         if (requireSavedNotes) return false;
         if (openEmptyFirst) CreateNote(nullptr, 1);
@@ -85,7 +87,10 @@ static bool RestoreNotes() {
     return true;
 }
 
-static void LoadEverything() {
+// False when the notes file cannot be taken in: the program then ends without writing over it,
+// and the check comes first so that no other file is touched either.
+static bool LoadEverything() {
+    if (!NotesFileReadable()) return false;
     BackupNotesFile();
     ResetDefaults();
     LoadDefaultsFile(1);
@@ -94,7 +99,10 @@ static void LoadEverything() {
     CreateMainWindow();
     AddTrayIcon();
     LoadSettings();
-    LoadNotesFile();
+    if (!LoadNotesFile()) {
+        RemoveTrayIcon();
+        return false;
+    }
     LoadBackgroundBitmap(backgroundBitmapPath);
     if (ignoreSettings) {
         ResetDefaults();
@@ -102,6 +110,7 @@ static void LoadEverything() {
         // on black. It takes the built-in template instead.
         ApplyTemplateToRecord(NoteTable[0]);
     }
+    return true;
 }
 
 // The accelerators act on whichever window is in the foreground, not on the message's window.
@@ -142,7 +151,7 @@ int RunProgram(HINSTANCE instance, char *commandTail) {
     char modulePath[MAX_PATH + 1] = "";
     GetModuleFileNameA(nullptr, modulePath, MAX_PATH);
     DeriveDataFileNames(modulePath);
-    LoadEverything();
+    if (!LoadEverything()) return 0;
     ShowSplash();
     if (!RestoreNotes()) {
         RemoveTrayIcon();

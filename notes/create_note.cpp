@@ -50,19 +50,29 @@ static void InheritFromSource(NoteRecord &record, HWND source) {
     if (inheritDisplayMode) record.displayMode = (record.displayMode & 0xFFFF0000u) | ModeOf(from);
 }
 
+void ShowNoteLimitMessage() {
+    ShowErrorMessage(" これ以上 " PROGRAM_NAME "は開けません (^_^;; ");
+}
+
+// A new note is at least 8 x 8 pixels and starts on the screen.
+static void FitNewNote(NoteRecord &record) {
+    record.width = NewNoteExtent(record.width, kBuiltInWidth);
+    record.height = NewNoteExtent(record.height, kBuiltInHeight);
+    const NoteRect placed =
+        CorrectPlacement({record.x, record.y, record.width, record.height}, screenWidth, screenHeight);
+    record.x = placed.x;
+    record.y = placed.y;
+}
+
 void CreateNote(HWND source, int correct) {
     if (noteCount + 1 >= kTableSlots) {
-        ShowErrorMessage(" これ以上 " PROGRAM_NAME "は開けません (^_^;; ");
+        ShowNoteLimitMessage();
         return;
     }
     NoteRecord &record = NoteTable[noteCount];
     if (source) PrepareNewRecord(record, source);
-    if (correct) {
-        const NoteRect placed =
-            CorrectPlacement({record.x, record.y, record.width, record.height}, screenWidth, screenHeight);
-        record.x = placed.x;
-        record.y = placed.y;
-    }
+    if (correct) FitNewNote(record);
+    const int storedWidth = record.width, storedHeight = record.height;
     HWND window =
         CreateWindowExA(kNoteExStyle, kWindowClassName, PROGRAM_NAME, kNoteStyle, record.x, record.y,
                         record.width, record.height, nullptr, nullptr, programInstance, nullptr);
@@ -77,6 +87,7 @@ void CreateNote(HWND source, int correct) {
     ShowWindow(window, SW_SHOWNORMAL);
     UpdateWindow(window);
     SetDisplayMode(window, ModeOf(record));
+    if (!correct) KeepStoredSize(record, window, storedWidth, storedHeight);
     ++noteCount;
 }
 

@@ -7,5 +7,8 @@
 // placement corrections and the inheritance. Shows the limit message when 99 notes are open.
 void CreateNote(HWND source, int correct);
 
+// The message that no more notes can be opened.
+void ShowNoteLimitMessage();
+
 // Applies mode (normal, topmost or wallpaper) and the taskbar style; stores mode and geometry.
 void SetDisplayMode(HWND window, int mode);

@@ -1,12 +1,20 @@
 #include "notes/note_geometry.h"
 
+#include <cstdint>
+
 NoteRect CorrectPlacement(NoteRect r, int screenWidth, int screenHeight) {
-    if (r.y + r.height > screenHeight) {
+    int64_t x = r.x;
+    if (int64_t{r.y} + r.height > screenHeight) {
         r.y = 0;
-        r.x += 16;
+        x += 16;
     }
-    if (r.x + r.width > screenWidth) r.x = 0;
+    if (x + r.width > screenWidth || x > INT32_MAX) x = 0;
+    r.x = static_cast<int>(x);
     return r;
+}
+
+int NewNoteExtent(int extent, int builtInExtent) {
+    return extent < kMinNoteExtent ? builtInExtent : extent;
 }
 
 bool InGripZone(int x, int y, int clientWidth, int clientHeight) {

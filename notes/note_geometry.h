@@ -10,7 +10,12 @@ constexpr int kMinNoteExtent = 8; // a resize never makes a note smaller than th
 
 // A new note that would reach below the screen goes to the top, 16 pixels to the right; one
 // that would reach past the right edge goes to the left edge. Ending on the edge is allowed.
+// The sums are taken in 64 bits, so positions and sizes from a file cannot wrap them.
 NoteRect CorrectPlacement(NoteRect r, int screenWidth, int screenHeight);
+
+// The width or height of a new note: one below the smallest a resize can make gives the
+// built-in template's instead, so no new note is too small to be seen or grabbed.
+int NewNoteExtent(int extent, int builtInExtent);
 
 // The bottom-right corner of the client area, where a press resizes instead of moving.
 bool InGripZone(int x, int y, int clientWidth, int clientHeight);

@@ -14,10 +14,10 @@ int screenWidth, screenHeight;
 constexpr uint32_t kBuiltInBackColor = 0x80FFFF; // light yellow
 
 void RestoreBuiltInTemplate() {
-    templateNote.x = 150;
-    templateNote.y = 100;
-    templateNote.width = 220;
-    templateNote.height = 66;
+    templateNote.x = kBuiltInX;
+    templateNote.y = kBuiltInY;
+    templateNote.width = kBuiltInWidth;
+    templateNote.height = kBuiltInHeight;
     templateNote.backColor = kBuiltInBackColor;
     GetObjectA(GetStockObject(SYSTEM_FONT), sizeof(LOGFONTA), &templateNote.font);
     templateNote.fontDialog.rgbColors = GetSysColor(COLOR_WINDOWTEXT);

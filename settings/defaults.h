@@ -2,14 +2,7 @@
 #pragma once
 #include <windows.h>
 
-#include "store/note_record.h"
-
-struct TemplateNote {
-    int x, y, width, height;
-    uint32_t backColor;
-    LogFontBytes font;
-    FontDialogBytes fontDialog; // only its text colour is the template's own
-};
+#include "settings/defaults_record.h"
 
 extern TemplateNote templateNote;
 extern int screenWidth, screenHeight;

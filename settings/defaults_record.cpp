@@ -1,5 +1,7 @@
 #include "settings/defaults_record.h"
 
+#include "settings/settings.h"
+
 #include <cstring>
 
 DefaultsRecord MakeDefaultsRecord(const NoteRecord &note, uint16_t mask) {
@@ -17,4 +19,18 @@ DefaultsRecord MakeDefaultsRecord(const NoteRecord &note, uint16_t mask) {
     if (mask & kMaskFont) r.font = note.font;
     if (mask & kMaskFontDialog) r.fontDialog = note.fontDialog;
     return r;
+}
+
+void ApplyDefaultsRecord(const DefaultsRecord &r, TemplateNote &to) {
+    const uint16_t mask = r.fieldMask;
+    if (mask & kMaskTaskbar) inheritTaskbar = static_cast<int8_t>(r.taskbarFlag);
+    if (mask & kMaskWrap) inheritWrap = static_cast<int8_t>(r.wrapFlag);
+    if (mask & kMaskX) to.x = r.x;
+    if (mask & kMaskY) to.y = r.y;
+    if (mask & kMaskWidth) to.width = r.width;
+    if (mask & kMaskHeight) to.height = r.height;
+    if (mask & kMaskDisplayMode) inheritDisplayMode = r.displayMode;
+    if (mask & kMaskBackColor) to.backColor = r.backColor;
+    if (mask & kMaskFont) to.font = r.font;
+    if (mask & kMaskFontDialog) to.fontDialog = r.fontDialog;
 }

@@ -41,5 +41,19 @@ static_assert(offsetof(DefaultsRecord, backColor) == 32, "background colour");
 static_assert(offsetof(DefaultsRecord, font) == 36 && offsetof(DefaultsRecord, fontDialog) == 96, "fonts");
 static_assert(offsetof(DefaultsRecord, fontDialog) + offsetof(FontDialogBytes, rgbColors) == 120, "colour");
 
+// The template for new notes: what a new note takes unless it inherits it.
+struct TemplateNote {
+    int x, y, width, height;
+    uint32_t backColor;
+    LogFontBytes font;
+    FontDialogBytes fontDialog; // only its text colour is the template's own
+};
+
+constexpr int kBuiltInX = 150, kBuiltInY = 100, kBuiltInWidth = 220, kBuiltInHeight = 66;
+
 // Builds the record of the masked fields of a note; every other byte is zero.
 DefaultsRecord MakeDefaultsRecord(const NoteRecord &note, uint16_t mask);
+
+// Applies the masked fields of a record read from the file: geometry, colour and fonts to the
+// template, the taskbar, wrap and display-mode fields to the inheritance settings.
+void ApplyDefaultsRecord(const DefaultsRecord &record, TemplateNote &to);

@@ -13,5 +13,6 @@ extern char backgroundBitmapPath[kBitmapPathSize];
 
 // Reads the settings file once at start-up; creates it empty when missing.
 void LoadSettings();
-// Writes every integer key back (the bitmap path is never written).
+// Writes every integer key into a copy of the file that then replaces it in one step; the
+// bitmap path and lines written by hand stay as they are.
 void SaveSettings();

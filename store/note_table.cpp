@@ -32,13 +32,32 @@ int FindNote(HWND window) {
     return noteCount;
 }
 
+// A window size as the window's user data holds it: never 0, which means none is held; 0 for a
+// size too large to hold, which is then never kept.
+static LONG_PTR PackedSize(int width, int height) {
+    if (width < 0 || height < 0 || width > 0x7FFF || height > 0x7FFF) return 0;
+    return 1 + ((static_cast<LONG_PTR>(width) << 16) | height);
+}
+
 void StoreWindowRect(NoteRecord &record, HWND window) {
     RECT r;
     GetWindowRect(window, &r);
     record.x = r.left;
     record.y = r.top;
-    record.width = r.right - r.left;
-    record.height = r.bottom - r.top;
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    const LONG_PTR refused = GetWindowLongPtrA(window, GWLP_USERDATA);
+    if (refused != 0 && refused == PackedSize(width, height)) return; // the stored size stays
+    record.width = width;
+    record.height = height;
+}
+
+void KeepStoredSize(NoteRecord &record, HWND window, int width, int height) {
+    RECT r;
+    GetWindowRect(window, &r);
+    record.width = width;
+    record.height = height;
+    if (r.right - r.left != width || r.bottom - r.top != height)
+        SetWindowLongPtrA(window, GWLP_USERDATA, PackedSize(r.right - r.left, r.bottom - r.top));
 }
 
 // Slots above the removed one move down in both tables, so each undo copy stays with its note.

@@ -42,8 +42,13 @@ inline LOGFONTA *LogFontOf(NoteRecord &r) {
     return reinterpret_cast<LOGFONTA *>(&r.font);
 }
 
-// Stores the window's current rectangle in the record: x, y, width, height.
+// Stores the window's current rectangle in the record: x, y, width, height. The size is not
+// stored while the window still has the size the platform gave it instead of the stored one.
 void StoreWindowRect(NoteRecord &record, HWND window);
+
+// A restored note keeps its stored size in its record even where the platform refused to make
+// its window that large or that far out; until the user resizes it, saves write that size.
+void KeepStoredSize(NoteRecord &record, HWND window, int width, int height);
 
 // The font dialog block as the platform's structure, and back; pointers keep their low 32 bits.
 CHOOSEFONTA LoadFontDialog(const FontDialogBytes &stored);

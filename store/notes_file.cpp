@@ -1,28 +1,84 @@
 #include "store/notes_file.h"
 
+#include "app/file_error_message.h"
 #include "app/file_util.h"
 #include "app/program.h"
+#include "app/whole_file_save.h"
 #include "settings/settings.h"
 #include "store/note_table.h"
+
+#include <string>
 
 void BackupNotesFile() {
     if (FileSizeOf(notesPath) != 0) CopyFileA(notesPath, backupPath, FALSE);
 }
 
-void LoadNotesFile() {
+bool notesFileBeyondLimit;
+
+// Locks of virus scanners and backup tools last well under this; the file is tried again
+// until it has passed.
+constexpr DWORD kReadRetryMs = 2000;
+constexpr DWORD kReadRetryStepMs = 100;
+
+static const char kNothingChanged[] = "どのファイルも変更せずに終了します.";
+
+// One attempt to read the notes file into a table from slot 0, counting the complete records.
+// 0 when it was read, or does not exist (then nothing changes); otherwise the platform's error.
+static DWORD ReadNotesFile(NoteRecord *table, int &records, bool &beyondLimit) {
     HANDLE file = CreateFileA(notesPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return;
-    recordsToSave = 0;
-    DWORD read = 0;
+    if (file == INVALID_HANDLE_VALUE) {
+        const DWORD error = LastFailure();
+        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? 0 : error;
+    }
+    records = 0;
+    DWORD read = 0, error = 0;
     do {
         read = 0;
-        if (!ReadFile(file, &NoteTable[recordsToSave], sizeof(NoteRecord), &read, nullptr)) read = 0;
-        if (read == sizeof(NoteRecord)) ++recordsToSave;
+        if (!ReadFile(file, &table[records], sizeof(NoteRecord), &read, nullptr)) error = LastFailure();
+        if (read == sizeof(NoteRecord)) ++records;
         // Always the first slot without a complete record: a partial tail never gets a button.
-        NoteTable[recordsToSave].taskbarFlag = 0;
+        table[records].taskbarFlag = 0;
         // At most 99 notes can be open, so more records are not read.
-    } while (read == sizeof(NoteRecord) && recordsToSave < kMaxNotes);
+    } while (!error && read == sizeof(NoteRecord) && records < kMaxNotes);
+    LARGE_INTEGER size = {};
+    GetFileSizeEx(file, &size);
+    beyondLimit = size.QuadPart / static_cast<LONGLONG>(sizeof(NoteRecord)) > kMaxNotes;
     CloseHandle(file);
+    return error;
+}
+
+static DWORD ReadNotesFileWithRetries(NoteRecord *table, int &records, bool &beyondLimit) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        const DWORD error = ReadNotesFile(table, records, beyondLimit);
+        if (!error || GetTickCount() - start >= kReadRetryMs) return error;
+        Sleep(kReadRetryStepMs);
+    }
+}
+
+static bool ReportedUnreadable(DWORD error) {
+    if (error) ShowFileErrorMessage(notesPath, "このファイルを読み込めません.", error, kNothingChanged);
+    return error != 0;
+}
+
+// Read into the scratch table, which holds nothing yet at start-up.
+bool NotesFileReadable() {
+    int records = 0;
+    bool beyondLimit = false;
+    return !ReportedUnreadable(ReadNotesFileWithRetries(WorkTable, records, beyondLimit));
+}
+
+bool LoadNotesFile() {
+    notesFileBeyondLimit = false;
+    if (ReportedUnreadable(ReadNotesFileWithRetries(NoteTable, recordsToSave, notesFileBeyondLimit)))
+        return false;
+    if (!notesFileBeyondLimit) return true;
+    // The records past the 99th are dropped by the first save, so the whole file is kept first.
+    const std::string fullPath = std::string(notesPath) + ".full";
+    if (CopyFileA(notesPath, fullPath.c_str(), FALSE)) return true;
+    ShowFileErrorMessage(fullPath.c_str(), "開ききれないメモを残すこのファイルを作れません.", LastFailure(),
+                         kNothingChanged);
+    return false;
 }
 
 static bool AnyNoteHasText() {
@@ -31,25 +87,13 @@ static bool AnyNoteHasText() {
     return false;
 }
 
-static bool WriteWholeFile(const char *path, const void *bytes, DWORD size) {
-    HANDLE file = CreateFileA(path, GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    const bool ok = (size == 0 || WriteAllBytes(file, bytes, size)) && FlushFileBuffers(file);
-    CloseHandle(file);
-    return ok;
-}
+static SaveFailureRun notesSaveRun;
 
-// The new image goes to a file beside the notes file and then replaces it in one step, so a
-// crash or a full disk at any moment leaves either the old or the new notes file.
+// Replaced in one step, so a crash or a full disk at any moment leaves the old or the new file.
 void SaveNotesFile() {
-    char temporaryPath[kNotesPathSize + 8];
-    wsprintfA(temporaryPath, "%s.new", notesPath);
     const int records = recordsToSave < 0 ? 0 : recordsToSave;
     const DWORD size = AnyNoteHasText() ? static_cast<DWORD>(records) * sizeof(NoteRecord) : 0;
-    if (!WriteWholeFile(temporaryPath, NoteTable, size) ||
-        !MoveFileExA(temporaryPath, notesPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        DeleteFileA(temporaryPath);
+    ReportSaveOutcome(notesSaveRun, notesPath, ReplaceWholeFileBytes(notesPath, NoteTable, size));
 }
 
 void SaveAll() {

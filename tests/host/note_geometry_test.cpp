@@ -38,3 +38,20 @@ TEST(NoteDrag, PointerLimitsAndMinimumSize) {
     EXPECT_EQ(ResizedExtent(220, -300), 8);
     EXPECT_EQ(ResizedExtent(220, 30), 250);
 }
+
+// Positions near the limits of 32 bits must not wrap the sums and leave a note off the screen.
+TEST(NotePlacement, SumsNearTheLimitsDoNotWrap) {
+    const NoteRect low = CorrectPlacement({100, 2147483000, 220, 66000}, 1024, 768);
+    EXPECT_EQ(low.y, 0);
+    EXPECT_EQ(low.x, 116);
+    const NoteRect right = CorrectPlacement({2147483000, 100, 66000, 66}, 1024, 768);
+    EXPECT_EQ(right.x, 0);
+    EXPECT_EQ(CorrectPlacement({2147483640, 2147483000, 66000, 66000}, 1024, 768).x, 0);
+}
+
+TEST(NewNote, NeverSmallerThanEightPixels) {
+    EXPECT_EQ(NewNoteExtent(7, 220), 220);
+    EXPECT_EQ(NewNoteExtent(-5, 66), 66);
+    EXPECT_EQ(NewNoteExtent(8, 220), 8);
+    EXPECT_EQ(NewNoteExtent(300, 220), 300);
+}

@@ -3,6 +3,7 @@
 #include "app/commands.h"
 #include "app/program.h"
 #include "notes/create_note.h"
+#include "res/resource.h"
 #include "settings/defaults.h"
 #include "settings/settings.h"
 #include "store/note_table.h"
@@ -77,6 +78,22 @@ TEST_F(CreateNoteTest, FromTheTrayWithNoNoteAtTheTemplatePlace) {
     EXPECT_EQ(TextColorOf(made), GetSysColor(COLOR_WINDOWTEXT));
 }
 
+// A template or a source window smaller than a resize can make gives the built-in size.
+TEST_F(CreateNoteTest, ANewNoteIsNeverSmallerThanEightPixels) {
+    templateNote.width = 7;
+    templateNote.height = -40;
+    const NoteRecord &fromTemplate = NewFrom(mainWindow);
+    EXPECT_EQ(fromTemplate.width, 220);
+    EXPECT_EQ(fromTemplate.height, 66);
+    const RECT r = WindowRectOf(NoteWindowOf(fromTemplate));
+    EXPECT_EQ(r.right - r.left, 220);
+
+    const HWND tiny = OpenNote(MakeRecord(10, 10, 3, 300));
+    const NoteRecord &below = NewFrom(tiny);
+    EXPECT_EQ(below.width, 220);
+    EXPECT_EQ(below.height, 300);
+}
+
 TEST_F(CreateNoteTest, FontIsInheritedOnlyWhenAsked) {
     NoteRecord styled = MakeRecord(10, 10, 100, 50);
     std::strcpy(styled.font.lfFaceName, "IPAGothic");
@@ -109,6 +126,28 @@ TEST_F(CreateNoteTest, RestoredNotesAreNotCorrected) {
     const RECT r = WindowRectOf(off);
     EXPECT_EQ(r.left, 2000);
     EXPECT_EQ(r.top, 1500);
+}
+
+// Sizes the platform will not make stay in the record through mode changes and saves, until
+// the user gives the note a size of its own.
+TEST_F(CreateNoteTest, RestoredNotesKeepStoredSizesThePlatformRefuses) {
+    const HWND negative = OpenNote(MakeRecord(100, 100, -5, -7, "negative"));
+    const HWND huge = OpenNote(MakeRecord(100, 200, 100000, 90000, "huge"));
+    SetShift(true);
+    DispatchCommand(huge, IDM_MODE_TOPMOST); // every note takes the mode, and all are saved
+    SetShift(false);
+    const std::string bytes = ReadFileBytes(notesPath);
+    ASSERT_EQ(bytes.size(), 2 * sizeof(NoteRecord));
+    NoteRecord saved[2];
+    std::memcpy(saved, bytes.data(), bytes.size());
+    EXPECT_EQ(saved[0].width, -5);
+    EXPECT_EQ(saved[0].height, -7);
+    EXPECT_EQ(saved[1].width, 100000);
+    EXPECT_EQ(saved[1].height, 90000);
+
+    MoveWindow(negative, 100, 100, 40, 30, FALSE);
+    StoreWindowRect(NoteTable[FindNote(negative)], negative);
+    EXPECT_EQ(NoteTable[FindNote(negative)].width, 40) << "resized by the user";
 }
 
 TEST_F(CreateNoteTest, TheHundredthNoteIsRefusedWithTheLimitMessage) {

@@ -252,14 +252,26 @@ TEST_F(DefaultSettingsTest, SavingFromAWindowThatIsNoOpenNoteWritesNothing) {
     EXPECT_EQ(templateNote.height, 66);
 }
 
-TEST_F(DefaultSettingsTest, AFileThatCannotBeCreatedLeavesTheTemplate) {
+// The failure is reported, as every failed save is, and the template keeps its values.
+TEST_F(DefaultSettingsTest, AFileThatCannotBeWrittenIsReportedAndLeavesTheTemplate) {
     const HWND note = OpenNote(MakeRecord(40, 60, 300, 200, "sized"));
-    ASSERT_TRUE(CreateDirectoryA(defaultsPath, nullptr)); // a folder cannot be opened as a file
-    ScriptDefaults({IDC_DEF_SIZE}, IDOK);
+    ASSERT_TRUE(CreateDirectoryA(defaultsPath, nullptr)); // nothing can replace a folder
+    std::string warning;
+    ExpectDialogs({{kDefaultsCaption,
+                    [](HWND dialog) {
+                        SetCheck(dialog, IDC_DEF_SIZE, true);
+                        PressButton(dialog, IDOK);
+                    }},
+                   {ERROR_CAPTION, [&](HWND box) {
+                        warning = MessageBoxText(box);
+                        PressButton(box, IDOK);
+                    }}});
     EXPECT_EQ(DefaultSettingsDialog(note), 1);
     ASSERT_TRUE(DialogScriptDone());
     RemoveDirectoryA(defaultsPath);
+    EXPECT_NE(warning.find(defaultsPath), std::string::npos) << warning;
     EXPECT_EQ(templateNote.width, 220);
+    SaveDefaultsFile(note, 0); // ends the run of failures
 }
 
 // After a reset the built-in template also holds after the next start.

@@ -106,19 +106,78 @@ TEST_F(NotesFileTest, BackupCopiesOnlyANonEmptyNotesFile) {
     EXPECT_EQ(ReadFileBytes(backupPath), "current");
 }
 
-// The save goes through a file beside the notes file; when that cannot be written, the notes
-// on disk stay as they were instead of being deleted first.
-TEST_F(NotesFileTest, AFailedSaveKeepsThePreviousFile) {
+// Counts the warnings shown while the code under test runs, pressing OK on each (at most two).
+struct WarningCount {
+    int shown = 0;
+    WarningCount() {
+        const auto ok = [this](HWND box) {
+            ++shown;
+            PressButton(box, IDOK);
+        };
+        ExpectDialogs({{ERROR_CAPTION, ok}, {ERROR_CAPTION, ok}}, 4000);
+    }
+    ~WarningCount() { DialogScriptDone(); }
+};
+
+// A scratch name that cannot be used (a folder, a stale read-only file) is no reason to fail;
+// when none can be used, the file is written in place. Leftover scratch files go.
+TEST_F(NotesFileTest, ASaveUsesAnotherScratchNameOrWritesInPlace) {
+    const std::string base = notesPath;
+    OpenNote(MakeRecord(10, 10, 100, 50, "first"));
+    WarningCount warnings;
+    CreateDirectoryA((base + ".new").c_str(), nullptr);
+    WriteFileBytes(base + ".new1", "stale");
+    SetFileAttributesA((base + ".new1").c_str(), FILE_ATTRIBUTE_READONLY);
+    WriteFileBytes(base + ".new3", "left by a crash");
+    SaveAll();
+    EXPECT_STREQ(ReadFileBytes(notesPath).c_str() + 4, "first");
+    EXPECT_FALSE(FileIsThere(base + ".new2"));
+    EXPECT_FALSE(FileIsThere(base + ".new3")) << "a leftover scratch file is removed";
+
+    CreateDirectoryA((base + ".new2").c_str(), nullptr);
+    CreateDirectoryA((base + ".new3").c_str(), nullptr);
+    std::strcpy(NoteTable[0].text, "in place");
+    SaveAll();
+    EXPECT_STREQ(ReadFileBytes(notesPath).c_str() + 4, "in place");
+    EXPECT_EQ(ReadFileBytes(notesPath).size(), sizeof(NoteRecord));
+    EXPECT_EQ(warnings.shown, 0);
+
+    SetFileAttributesA((base + ".new1").c_str(), FILE_ATTRIBUTE_NORMAL);
+    for (const char *folder : {".new", ".new2", ".new3"})
+        RemoveDirectoryA((base + folder).c_str());
+}
+
+// A failed save keeps the previous file, says so once for the whole run of failures, and the
+// next save tries again; once one succeeds, a new failure is reported again.
+TEST_F(NotesFileTest, AFailingSaveWarnsOncePerRunOfFailures) {
     OpenNote(MakeRecord(10, 10, 100, 50, "saved"));
     SaveAll();
     const std::string before = ReadFileBytes(notesPath);
-    CreateDirectoryA((std::string(notesPath) + ".new").c_str(), nullptr);
+    const auto holdNotesFile = [] { // as another program may hold it
+        return CreateFileA(notesPath, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    };
+    HANDLE held = holdNotesFile();
     std::strcpy(NoteTable[0].text, "changed");
-    SaveAll();
-    RemoveDirectoryA((std::string(notesPath) + ".new").c_str());
+    {
+        WarningCount warnings;
+        SaveAll();
+        SaveAll();
+        EXPECT_EQ(warnings.shown, 1);
+    }
+    CloseHandle(held);
     EXPECT_EQ(ReadFileBytes(notesPath), before);
+    EXPECT_FALSE(FileIsThere(std::string(notesPath) + ".new")) << "the scratch file is removed";
+
     SaveAll();
     EXPECT_STREQ(ReadFileBytes(notesPath).c_str() + 4, "changed") << "the next save writes again";
+    held = holdNotesFile();
+    {
+        WarningCount warnings;
+        SaveAll();
+        EXPECT_EQ(warnings.shown, 1) << "a new run of failures is reported";
+    }
+    CloseHandle(held);
+    SaveAll();
 }
 
 TEST_F(NotesFileTest, SaveAllWritesTheSettingsFileToo) {

@@ -1,7 +1,9 @@
 #include "tests/win32/harness.h"
 
 #include "app/program.h"
+#include "res/resource.h"
 #include "settings/defaults.h"
+#include "settings/settings.h"
 #include "store/note_table.h"
 
 #include <cstring>
@@ -109,25 +111,113 @@ TEST_F(WholeProgramTest, AnEmptyFirstNoteOpensWhenAsked) {
     EXPECT_EQ(r.bottom - r.top, 66);
 }
 
-// Whenever the program dies, the notes file on disk is either the old or a new one, never
-// missing or cut short.
-TEST_F(WholeProgramTest, KillingTheProgramWhileItSavesNeverLosesTheNotesFile) {
+// The settings file as a save makes it from this one: the keys are written into a copy.
+static std::string SavedSettings(const std::string &settings) {
+    WriteFileBytes(settingsPath, settings);
+    LoadSettings();
+    SaveSettings();
+    return ReadFileBytes(settingsPath);
+}
+
+// True when the notes file holds these records, whatever window handles it stored.
+static bool SameRecords(const std::string &file, const std::string &records) {
+    if (file.size() != records.size()) return false;
+    for (size_t at = 0; at < file.size(); at += sizeof(NoteRecord))
+        if (file.compare(at + 4, sizeof(NoteRecord) - 4, records, at + 4, sizeof(NoteRecord) - 4) != 0)
+            return false;
+    return true;
+}
+
+// Whenever the program dies, each of its files on disk is the old or the new one, whole, never
+// missing or cut short, whether it was saving the notes, the settings or the defaults.
+TEST_F(WholeProgramTest, KillingTheProgramWhileItSavesNeverCutsAFile) {
+    const std::string notes = RecordImage(30, 40, 200, 60, "one") + RecordImage(300, 400, 150, 90, "two");
+    const std::string settings = "[作成方法]\r\n作成位置=1\r\n[手書き]\r\n残る=はず\r\n"
+                                 "[その他]\r\n背景BMP=C:\\none.bmp\r\n";
+    const std::string newSettings = SavedSettings(settings);
+    std::string defaults(156, '\0'), newDefaults(156, '\0'); // the dialog saves with no box checked
+    defaults[1] = 0x20;                                      // background colour only
+    defaults[32] = 0x40;
     std::mt19937 random(12345);
     for (int round = 0; round < 6; ++round) {
         ProgramRun run;
-        const std::string notes = RecordImage(30, 40, 200, 60, "one") + RecordImage(300, 400, 150, 90, "two");
         WriteFileBytes(run.DataFile(".DAT"), notes);
+        WriteFileBytes(run.DataFile(".INI"), settings);
+        WriteFileBytes(run.DataFile(".DEF"), defaults);
         ASSERT_TRUE(run.Start());
         ASSERT_TRUE(run.WaitUntilRunning());
-        const HWND main = run.MainWindow();
-        for (int i = 0; i < 400; ++i)
-            PostMessageA(main, WM_QUERYENDSESSION, 0, 0);
-        Sleep(random() % 200);
+        ASSERT_TRUE(run.WaitForNotes(2));
+        const HWND main = run.MainWindow(), note = run.NoteWindows().front();
+        for (int cycle = 0, cycles = 1 + random() % 3; cycle < cycles; ++cycle) {
+            PostMessageA(note, WM_COMMAND, IDM_DEFAULT_SETTINGS, 0);
+            const HWND dialog = run.WaitForDialog("デフォルト設定");
+            ASSERT_NE(dialog, nullptr);
+            for (int i = 0, saves = random() % 60; i < saves; ++i)
+                PostMessageA(main, WM_QUERYENDSESSION, 0, 0);
+            PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+            const bool last = cycle + 1 == cycles;
+            ASSERT_TRUE(last || WaitFor([&] { return !IsWindow(dialog); }));
+        }
+        Sleep(random() % 80);
         run.Kill();
-        const std::string after = ReadFileBytes(run.DataFile(".DAT"));
-        ASSERT_EQ(after.size(), notes.size()) << "round " << round;
-        EXPECT_EQ(std::memcmp(after.data() + 4, "one", 4), 0);
+        EXPECT_TRUE(SameRecords(ReadFileBytes(run.DataFile(".DAT")), notes)) << "round " << round;
+        const std::string settingsAfter = ReadFileBytes(run.DataFile(".INI"));
+        EXPECT_TRUE(settingsAfter == settings || settingsAfter == newSettings) << "round " << round;
+        const std::string defaultsAfter = ReadFileBytes(run.DataFile(".DEF"));
+        EXPECT_TRUE(defaultsAfter == defaults || defaultsAfter == newDefaults) << "round " << round;
     }
+}
+
+// A notes file held open by another program is tried again for a while. One that stays
+// unreadable is never written over: the program says so and ends with every file as it was.
+TEST_F(WholeProgramTest, AnUnreadableNotesFileEndsTheProgramWithoutWritingAnything) {
+    ProgramRun run;
+    const std::string notes = RecordImage(30, 40, 200, 60, "kept");
+    WriteFileBytes(run.DataFile(".DAT"), notes);
+    const auto lockNotes = [&] {
+        return CreateFileA(run.DataFile(".DAT").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    };
+    HANDLE lock = lockNotes();
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    ASSERT_TRUE(run.Start());
+    const HWND box = run.WaitForDialog(ERROR_CAPTION);
+    ASSERT_NE(box, nullptr);
+    EXPECT_NE(MessageBoxText(box).find("tavlo.DAT\n"), std::string::npos) << MessageBoxText(box);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(run.WaitForExit(), 0);
+    CloseHandle(lock);
+    EXPECT_EQ(ReadFileBytes(run.DataFile(".DAT")), notes);
+    for (const char *other : {".OLD", ".INI", ".DAT.new"})
+        EXPECT_FALSE(FileIsThere(run.DataFile(other))) << other;
+
+    // A lock that ends while the program tries again costs nothing.
+    ProgramRun again(run);
+    lock = lockNotes();
+    ASSERT_TRUE(again.Start());
+    Sleep(500);
+    CloseHandle(lock);
+    ASSERT_TRUE(again.WaitUntilRunning());
+    EXPECT_TRUE(again.WaitForNotes(1));
+}
+
+// The table holds 99 notes; the records past them are kept in a copy of the whole file before
+// the first save drops them, and the user is told once.
+TEST_F(WholeProgramTest, RecordsPastNinetyNineAreKeptAndTheLimitIsSaidOnce) {
+    ProgramRun run;
+    std::string notes;
+    for (int i = 0; i < 101; ++i)
+        notes += RecordImage(i * 5, i * 5, 60, 30, "n");
+    WriteFileBytes(run.DataFile(".DAT"), notes);
+    ASSERT_TRUE(run.Start());
+    const HWND box = run.WaitForDialog(ERROR_CAPTION, 30000);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageBoxText(box), " これ以上 タヴロは開けません (^_^;; ");
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(run.WaitUntilRunning());
+    EXPECT_EQ(run.WaitForDialog(ERROR_CAPTION, 1000), nullptr) << "said once";
+    SendMessageA(run.MainWindow(), WM_QUERYENDSESSION, 0, 0);
+    EXPECT_EQ(ReadFileBytes(run.DataFile(".DAT")).size(), 99 * sizeof(NoteRecord));
+    EXPECT_EQ(ReadFileBytes(run.DataFile(".DAT.full")), notes);
 }
 
 TEST_F(WholeProgramTest, NoNotesFileContentCrashesTheProgram) {
