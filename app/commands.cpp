@@ -2,6 +2,7 @@
 #include "app/commands.h"
 
 #include "app/about_box.h"
+#include "app/file_error_message.h"
 #include "app/file_util.h"
 #include "app/help_file_name.h"
 #include "app/program.h"
@@ -82,37 +83,46 @@ static bool NewNoteCommand(HWND window) {
     return true;
 }
 
+// With logging on, a note is removed only once its whole entry is in the log; otherwise it stays
+// as it was, nothing is saved, and the user learns why.
 static bool PeelOffCommand(HWND window) {
     const int index = NoteIndex(window);
     if (index < 0) return false;
-    if (logEnabled) AppendToLog(index);
+    if (logEnabled) {
+        if (const DWORD error = AppendToLog(index)) {
+            ShowFileErrorMessage(logPath, "この履歴ファイルに書き込めません.", error,
+                                 "メモははがさずにそのまま残します.");
+            return false;
+        }
+    }
     CloseNote(index);
     return true;
 }
 
 // The chosen history text replaces the note's text; the old record becomes its undo copy.
-static void RestoreIntoNote(HWND window) {
+static void RestoreIntoNote(HWND window, const HistoryChoice &choice) {
     const int index = NoteIndex(window);
     UndoTable[index] = NoteTable[index];
-    std::memcpy(NoteTable[index].text, historyText, kTextSize); // the whole field, old bytes included
+    std::memcpy(NoteTable[index].text, choice.historyText, kTextSize); // the whole field, old bytes included
     RepaintNote(window);
 }
 
 // A full table makes CreateNote refuse with its own message; then nothing is restored.
-static void RestoreIntoNewNote(HWND window) {
+static void RestoreIntoNewNote(HWND window, const HistoryChoice &choice) {
     if (!CreateNoteFrom(window)) return;
     NoteRecord &created = NoteTable[noteCount - 1];
-    std::memcpy(created.text, historyText, kTextSize);
+    std::memcpy(created.text, choice.historyText, kTextSize);
     RepaintNote(NoteWindowOf(created));
 }
 
 static bool HistoryCommand(HWND window) {
     if (!FileExists(logPath)) return false;
-    if (!HistoryDialog(window) || !InvokerStillThere(window)) return true;
-    if (restoreToNewNote || noteCount == 0 || window == mainWindow)
-        RestoreIntoNewNote(window);
+    HistoryChoice choice = {};
+    if (!HistoryDialog(window, choice) || !InvokerStillThere(window)) return true;
+    if (choice.restoreToNewNote || noteCount == 0 || window == mainWindow)
+        RestoreIntoNewNote(window, choice);
     else
-        RestoreIntoNote(window);
+        RestoreIntoNote(window, choice);
     return true;
 }
 
@@ -186,19 +196,13 @@ static bool BackColorCommand(HWND window) {
     return true;
 }
 
-constexpr DWORD kFontDialogFlags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_EFFECTS; // 0x141
-
 static bool FontCommand(HWND window) {
     const int index = NoteIndex(window);
     if (index < 0) return false;
-    CHOOSEFONTA choice = LoadFontDialog(NoteTable[index].fontDialog);
     LOGFONTA font;
     std::memcpy(&font, &NoteTable[index].font, sizeof font);
     font.lfFaceName[LF_FACESIZE - 1] = '\0'; // a face name from a file may lack its end
-    choice.lStructSize = sizeof choice;
-    choice.hwndOwner = window;
-    choice.lpLogFont = &font;
-    choice.Flags = kFontDialogFlags;
+    CHOOSEFONTA choice = FontDialogFor(NoteTable[index].fontDialog, window, &font);
     if (!ChooseFontA(&choice)) return false;
     const int after = NoteIndex(window);
     if (after < 0) return false;

@@ -4,6 +4,7 @@
 #include "app/file_util.h"
 #include "app/program.h"
 #include "app/splash.h"
+#include "app/tray_icon.h"
 #include "res/resource.h"
 #include "store/note_table.h"
 
@@ -70,8 +71,8 @@ void BuildNoteMenu() {
     AppendEntries(noteMenu, kMenuTail);
 }
 
+// The mode sub-menu belongs to the note menu and goes with it.
 void DestroyNoteMenu() {
-    DestroyMenu(displayModeMenu);
     DestroyMenu(noteMenu);
     displayModeMenu = noteMenu = nullptr;
 }
@@ -121,8 +122,6 @@ void UpdateMenuState(HWND window, int noteForm) {
         UpdateForTray();
     SetEnabled(IDM_HISTORY, FileSizeOf(logPath) != 0);
 }
-
-constexpr WPARAM kTrayIconId = 1;
 
 // The main window holds the foreground only while the menu is up: it must have it for the menu
 // to close when the user clicks elsewhere, and afterwards the accelerators belong to the window

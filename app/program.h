@@ -11,6 +11,7 @@ constexpr int kNotesPathSize = 1024;
 constexpr UINT kTrayCallbackMessage = 32868;
 constexpr UINT_PTR kDateTimerId = 9305;
 constexpr UINT_PTR kDateRetryTimerId = 9306; // on mainWindow: a skipped clock repaint, asked again
+constexpr UINT_PTR kTrayRetryTimerId = 9307; // on mainWindow: a tray icon the shell refused
 
 extern HINSTANCE programInstance;
 extern HWND mainWindow; // owner of the tray icon; never shown

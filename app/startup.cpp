@@ -7,6 +7,7 @@
 #include "app/single_instance.h"
 #include "app/splash.h"
 #include "app/switches.h"
+#include "app/system_dlls.h"
 #include "app/tray_icon.h"
 #include "notes/create_note.h"
 #include "notes/note_window.h"
@@ -17,8 +18,6 @@
 #include "settings/settings.h"
 #include "store/note_table.h"
 #include "store/notes_file.h"
-
-#include <commctrl.h>
 
 HINSTANCE programInstance;
 HWND mainWindow;
@@ -146,8 +145,7 @@ int RunProgram(HINSTANCE instance, char *commandTail) {
         ShowErrorMessage(" メモリを確保できません. ");
         return 0;
     }
-    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
+    InitCommonControlsFromSystem();
     char modulePath[MAX_PATH + 1] = "";
     GetModuleFileNameA(nullptr, modulePath, MAX_PATH);
     DeriveDataFileNames(modulePath);

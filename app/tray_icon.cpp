@@ -5,8 +5,9 @@
 
 #include <shellapi.h>
 
-constexpr DWORD kTrayRecordSize = 88; // the first, smallest layout the shell accepts
-constexpr UINT kTrayIconId = 1;
+// The shell may be too busy to take the icon, at logon above all: it is asked again this often
+// until it does, or the program could not be reached at all with no note open.
+constexpr UINT kTrayRetryMs = 2000;
 
 // The tray shows small icons: the icon's own small image, drawn for that size, reads better there
 // than the large one scaled down by the shell.
@@ -19,7 +20,7 @@ HICON TrayIconImage() {
 
 static NOTIFYICONDATAA TrayRecord() {
     NOTIFYICONDATAA record = {};
-    record.cbSize = kTrayRecordSize;
+    record.cbSize = NOTIFYICONDATAA_V1_SIZE; // the first, smallest layout every shell accepts
     record.hWnd = mainWindow;
     record.uID = kTrayIconId;
     record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
@@ -29,14 +30,26 @@ static NOTIFYICONDATAA TrayRecord() {
     return record;
 }
 
-void AddTrayIcon() {
+static bool NotifyTray(DWORD action) {
     NOTIFYICONDATAA record = TrayRecord();
-    Shell_NotifyIconA(NIM_ADD, &record);
+    return Shell_NotifyIconA(action, &record) != FALSE;
+}
+
+// A refused add may still have reached the shell late: an icon that can be changed is there.
+static void CALLBACK RetryTrayIcon(HWND window, UINT, UINT_PTR id, DWORD) {
+    if (NotifyTray(NIM_MODIFY) || NotifyTray(NIM_ADD)) KillTimer(window, id);
+}
+
+void AddTrayIcon() {
+    if (NotifyTray(NIM_ADD))
+        KillTimer(mainWindow, kTrayRetryTimerId);
+    else
+        SetTimer(mainWindow, kTrayRetryTimerId, kTrayRetryMs, RetryTrayIcon);
 }
 
 void RemoveTrayIcon() {
-    NOTIFYICONDATAA record = TrayRecord();
-    Shell_NotifyIconA(NIM_DELETE, &record);
+    KillTimer(mainWindow, kTrayRetryTimerId);
+    NotifyTray(NIM_DELETE);
 }
 
 UINT TaskbarCreatedMessage() {

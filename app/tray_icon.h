@@ -2,6 +2,10 @@
 #pragma once
 #include <windows.h>
 
+// The program's one icon in the notification area.
+constexpr UINT kTrayIconId = 1;
+
+// Adds the icon; one the shell refuses is asked for again every few seconds until it is taken.
 void AddTrayIcon();
 // The program icon at the size of the notification area.
 HICON TrayIconImage();

@@ -7,6 +7,7 @@
 #include <winioctl.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 
 constexpr int kHistoryRuns = 21;
@@ -67,11 +68,12 @@ void MeasureHistory(const std::string &folder, Figure &history) {
     std::string buffer(kTailSize, '\0');
     std::vector<double> tavloTimes, floorTimes;
     bool loaded = true;
+    const auto entries = std::make_unique<HistoryEntries>();
     for (int run = 0; run < kHistoryRuns; ++run) {
         double start = Now();
-        const LogLoadResult result = LoadHistoryLog(path.c_str());
+        const LogLoadResult result = LoadHistoryLog(path.c_str(), *entries);
         tavloTimes.push_back((Now() - start) * 1000);
-        loaded = loaded && result.failedStep == LogLoadStep::Done && historyEntryCount == kHistorySlots;
+        loaded = loaded && result.failedStep == LogLoadStep::Done && entries->count == kHistorySlots;
         start = Now();
         ReadTail(path, buffer);
         floorTimes.push_back((Now() - start) * 1000);

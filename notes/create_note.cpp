@@ -76,13 +76,14 @@ void CreateNote(HWND source, int correct) {
     HWND window =
         CreateWindowExA(kNoteExStyle, kWindowClassName, PROGRAM_NAME, kNoteStyle, record.x, record.y,
                         record.width, record.height, nullptr, nullptr, programInstance, nullptr);
-    // Without a window the note is still counted, so that its record is kept and saved again;
-    // it simply cannot be seen in this run.
+    // The handle a record brought from the file belongs to the run that saved it: without a
+    // window of its own the note holds none. It is still counted, so that its record is kept and
+    // saved again; it simply cannot be seen in this run.
+    SetNoteWindow(record, window);
     if (!window) {
         ++noteCount;
         return;
     }
-    SetNoteWindow(record, window);
     if (correct) InheritFromSource(record, source);
     ShowWindow(window, SW_SHOWNORMAL);
     UpdateWindow(window);

@@ -11,6 +11,8 @@ bool dragActive, resizeArmed;
 POINT dragAnchor;
 HWND savedForeground, savedCapture;
 
+static HWND dragWindow; // the note that holds the capture while dragActive
+
 // Wallpaper notes ignore the mouse, and so does a topmost first note that shows the clock.
 static bool IgnoresMouse(HWND window) {
     const int index = FindNote(window);
@@ -58,16 +60,24 @@ static void OnButtonDown(HWND window, int x, int y) {
     savedCapture = SetCapture(window);
     dragAnchor = POINT{x, y};
     ClientToScreen(window, &dragAnchor);
+    dragWindow = window;
     dragActive = true;
 }
 
-static void OnButtonUp(HWND window) {
+// Position and size are kept as they are now; the drag is over.
+static void FinishDrag(HWND window) {
     StoreWindowRect(NoteTable[FindNote(window)], window);
     if (resizeArmed) {
         SetCursor(LoadCursorA(nullptr, IDC_ARROW));
         resizeArmed = false;
     }
     dragActive = false;
+}
+
+// A release without a drag of this program's (after a double click, say) changes nothing.
+static void OnButtonUp(HWND window) {
+    if (!dragActive) return;
+    FinishDrag(window); // first, so that giving the capture back below ends nothing twice
     SetForegroundWindow(savedForeground);
     if (savedCapture)
         SetCapture(savedCapture);
@@ -83,4 +93,12 @@ void HandleNoteMouse(HWND window, UINT message, int x, int y) {
     case WM_LBUTTONDOWN: OnButtonDown(window, x, y); break;
     case WM_LBUTTONUP: OnButtonUp(window); break;
     }
+}
+
+// The system took the capture (Alt+Tab, a system dialog): the drag ends where the note stands.
+// Foreground and capture already belong to whoever took them, so they are not given back.
+void EndDragOnLostCapture(HWND window) {
+    if (!dragActive || window != dragWindow) return;
+    FinishDrag(window);
+    SaveAll();
 }

@@ -6,6 +6,8 @@ LRESULT CALLBACK NoteWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 
 // Moving and resizing with the left button (mouse move, button down, button up).
 void HandleNoteMouse(HWND window, UINT message, int x, int y);
+// Ends a drag whose mouse capture the system took away, as a release would end it, and saves.
+void EndDragOnLostCapture(HWND window);
 
 // The mouse-tracking state: one drag at a time, since the dragged note holds the capture.
 extern bool dragActive, resizeArmed;

@@ -2,6 +2,7 @@
 
 #include "app/dialog_centering.h"
 #include "app/program.h"
+#include "app/system_dlls.h"
 #include "res/resource.h"
 #include "settings/property_pages.h"
 
@@ -77,7 +78,7 @@ INT_PTR OpenPropertySheet(HWND parent, SheetPages pages) {
     // A sheet opened from another note while this one is up has a flag of its own.
     const bool outerApplied = sheetApplied;
     sheetApplied = false;
-    const INT_PTR result = SheetResult(PropertySheetA(&header));
+    const INT_PTR result = SheetResult(RunPropertySheet(&header));
     sheetApplied = outerApplied;
     return result;
 }

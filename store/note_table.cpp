@@ -26,7 +26,8 @@ void ReleaseNoteTables() {
 }
 
 int FindNote(HWND window) {
-    const uint32_t handle = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(window));
+    if (!window) return noteCount; // a note without a window is never found by a null handle
+    const uint32_t handle = Low32(window);
     for (int i = 0; i < noteCount; ++i)
         if (NoteTable[i].window == handle) return i;
     return noteCount;
@@ -84,43 +85,30 @@ void CloseNote(int index) {
     if (noteCount > 0) SetActiveWindow(NoteWindowOf(NoteTable[index > 0 ? index - 1 : 0]));
 }
 
-CHOOSEFONTA LoadFontDialog(const FontDialogBytes &stored) {
+constexpr DWORD kFontDialogFlags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_EFFECTS; // 0x141
+
+CHOOSEFONTA FontDialogFor(const FontDialogBytes &stored, HWND owner, LOGFONTA *font) {
     CHOOSEFONTA choice{};
-    choice.lStructSize = stored.lStructSize;
-    choice.hwndOwner = reinterpret_cast<HWND>(static_cast<uintptr_t>(stored.hwndOwner));
-    choice.hDC = reinterpret_cast<HDC>(static_cast<uintptr_t>(stored.hDC));
-    choice.lpLogFont = reinterpret_cast<LPLOGFONTA>(static_cast<uintptr_t>(stored.lpLogFont));
+    choice.lStructSize = sizeof choice;
+    choice.hwndOwner = owner;
+    choice.lpLogFont = font;
+    choice.Flags = kFontDialogFlags;
     choice.iPointSize = stored.iPointSize;
-    choice.Flags = stored.Flags;
     choice.rgbColors = stored.rgbColors;
-    choice.lCustData = stored.lCustData;
-    choice.lpfnHook = reinterpret_cast<LPCFHOOKPROC>(static_cast<uintptr_t>(stored.lpfnHook));
-    choice.lpTemplateName = reinterpret_cast<LPCSTR>(static_cast<uintptr_t>(stored.lpTemplateName));
-    choice.hInstance = reinterpret_cast<HINSTANCE>(static_cast<uintptr_t>(stored.hInstance));
-    choice.lpszStyle = reinterpret_cast<LPSTR>(static_cast<uintptr_t>(stored.lpszStyle));
     choice.nFontType = stored.nFontType;
     choice.nSizeMin = stored.nSizeMin;
     choice.nSizeMax = stored.nSizeMax;
     return choice;
 }
 
-template <typename T> static uint32_t Low32(T value) {
-    return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(value));
-}
-
+// Hook, template, instance and the other platform values keep the bytes they had.
 void StoreFontDialog(FontDialogBytes &stored, const CHOOSEFONTA &choice) {
     stored.lStructSize = sizeof(FontDialogBytes); // the stored block is the 32-bit structure
     stored.hwndOwner = Low32(choice.hwndOwner);
-    stored.hDC = Low32(choice.hDC);
     stored.lpLogFont = Low32(choice.lpLogFont);
     stored.iPointSize = choice.iPointSize;
     stored.Flags = choice.Flags;
     stored.rgbColors = choice.rgbColors;
-    stored.lCustData = static_cast<uint32_t>(choice.lCustData);
-    stored.lpfnHook = Low32(choice.lpfnHook);
-    stored.lpTemplateName = Low32(choice.lpTemplateName);
-    stored.hInstance = Low32(choice.hInstance);
-    stored.lpszStyle = Low32(choice.lpszStyle);
     stored.nFontType = choice.nFontType;
     stored.nSizeMin = choice.nSizeMin;
     stored.nSizeMax = choice.nSizeMax;

@@ -31,12 +31,17 @@ int FindNote(HWND window);
 // the hidden main window instead, which ends the program's message loop.
 void CloseNote(int index);
 
+// Records hold handles and pointers as 32-bit fields: their low 32 bits.
+template <typename T> inline uint32_t Low32(T value) {
+    return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(value));
+}
+
 // Window handles are 32-bit values on every Windows, sign-extended in 64-bit code.
 inline HWND NoteWindowOf(const NoteRecord &r) {
     return reinterpret_cast<HWND>(static_cast<intptr_t>(static_cast<int32_t>(r.window)));
 }
 inline void SetNoteWindow(NoteRecord &r, HWND window) {
-    r.window = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(window));
+    r.window = Low32(window);
 }
 inline LOGFONTA *LogFontOf(NoteRecord &r) {
     return reinterpret_cast<LOGFONTA *>(&r.font);
@@ -50,11 +55,13 @@ void StoreWindowRect(NoteRecord &record, HWND window);
 // its window that large or that far out; until the user resizes it, saves write that size.
 void KeepStoredSize(NoteRecord &record, HWND window, int width, int height);
 
-// The font dialog block as the platform's structure, and back; pointers keep their low 32 bits.
-CHOOSEFONTA LoadFontDialog(const FontDialogBytes &stored);
+// The font dialog's structure, built afresh over the font: of the stored block only the sizes,
+// the text colour and the font type count, so no value from a file becomes a pointer or handle.
+CHOOSEFONTA FontDialogFor(const FontDialogBytes &stored, HWND owner, LOGFONTA *font);
+// Stores what the dialog gave back; pointers and handles keep their low 32 bits.
 void StoreFontDialog(FontDialogBytes &stored, const CHOOSEFONTA &choice);
 
 // After a record's font block was filled from elsewhere, its LOGFONT pointer names its own font.
 inline void PointFontDialogAtOwnFont(NoteRecord &r) {
-    r.fontDialog.lpLogFont = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(&r.font));
+    r.fontDialog.lpLogFont = Low32(&r.font);
 }

@@ -41,21 +41,30 @@ void RunExportSequence(HWND window) {
     ExportNotes(exportFormat);
 }
 
+static void ShowExportFailure() {
+    MessageBoxA(nullptr, " \"ファイル出力に失敗しました.", "タヴロ ｴﾗｰ", MB_ICONQUESTION | MB_OK);
+}
+
+// A write that fails (a full disk, a removed stick) ends the export and is said once, like a
+// file that cannot be made: a cut file is never passed off as a whole one.
 void ExportNotes(int format) {
     HANDLE file = CreateFileA(exportPath, GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
-        MessageBoxA(nullptr, " \"ファイル出力に失敗しました.", "タヴロ ｴﾗｰ", MB_ICONQUESTION | MB_OK);
+        ShowExportFailure();
         return;
     }
-    const PieceWriter write = [file](const char *bytes, size_t size) {
-        return WriteAllBytes(file, bytes, size);
+    bool failed = false;
+    const PieceWriter write = [file, &failed](const char *bytes, size_t size) {
+        failed = failed || !WriteAllBytes(file, bytes, size);
+        return !failed;
     };
-    for (int i = 0; i < noteCount; ++i) {
+    for (int i = 0; i < noteCount && !failed; ++i) {
         if (format == IDC_FORMAT_CSV)
             WriteNoteAsCsv(NoteTable[i], csvColumns, write);
         else
             WriteNoteAsText(NoteTable[i], write);
     }
-    CloseHandle(file);
+    if (!CloseHandle(file)) failed = true;
+    if (failed) ShowExportFailure();
 }

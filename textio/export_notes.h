@@ -15,7 +15,7 @@ extern char exportPath[kExportPathSize]; // the file chosen in the save-file dia
 void RunExportSequence(HWND window);
 
 // Writes every open note to exportPath: CSV for IDC_FORMAT_CSV, text for any other format.
-// A file that cannot be created gets a message and is left as it was.
+// A file that cannot be created, or a write that fails, gets the export failure message once.
 void ExportNotes(int format);
 
 // The format dialog (112) and the column dialog (113); 1 on OK, 0 on cancel.

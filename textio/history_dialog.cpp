@@ -9,10 +9,21 @@
 
 #include <commctrl.h>
 
+#include <memory>
+
 constexpr int kShownEntries = 3;
 
-static int firstShownEntry; // the entry on the first of the three buttons
-static HWND historyUpDown;
+// One opening of the dialog: its entries, where its paging stands, and what it hands back.
+struct HistoryDialogState {
+    HistoryEntries entries;
+    int firstShownEntry; // the entry on the first of the three buttons
+    HWND upDown;
+    HistoryChoice *choice;
+};
+
+static HistoryDialogState *StateOf(HWND dialog) {
+    return reinterpret_cast<HistoryDialogState *>(GetWindowLongPtrA(dialog, DWLP_USER));
+}
 
 static void ShowLoadFailure(const LogLoadResult &result) {
     const char *format = nullptr;
@@ -29,14 +40,14 @@ static void ShowLoadFailure(const LogLoadResult &result) {
     ShowErrorMessage(text);
 }
 
-// Fills the three buttons and their labels from firstShownEntry on. A button whose entry has no
-// text (past the last entry, or an entry cut short in the log) is disabled with its label, so
-// that only real entries can be chosen.
-static void ShowEntries(HWND dialog) {
+// Fills the three buttons and their labels from the first shown entry on. A button whose entry
+// has no text (past the last entry, or an entry cut short in the log) is disabled with its
+// label, so that only real entries can be chosen.
+static void ShowEntries(HWND dialog, const HistoryDialogState &state) {
     for (int i = 0; i < kShownEntries; ++i) {
-        const HistorySlot &slot = historyEntries[firstShownEntry + i];
+        const HistorySlot &slot = state.entries.slots[state.firstShownEntry + i];
         char label[32];
-        wsprintfA(label, "履歴%d", firstShownEntry + i + 1);
+        wsprintfA(label, "履歴%d", state.firstShownEntry + i + 1);
         SetDlgItemTextA(dialog, IDC_HISTORY_LABEL1 + i, label);
         SetDlgItemTextA(dialog, IDC_HISTORY_ENTRY1 + i, slot);
         EnableWindow(GetDlgItem(dialog, IDC_HISTORY_LABEL1 + i), slot[0] != '\0');
@@ -44,92 +55,103 @@ static void ShowEntries(HWND dialog) {
     }
 }
 
-static void ShowPosition(HWND dialog) {
+static void ShowPosition(HWND dialog, const HistoryDialogState &state) {
     char position[32];
-    wsprintfA(position, "%d/%d", firstShownEntry + 1, historyEntryCount);
+    wsprintfA(position, "%d/%d", state.firstShownEntry + 1, state.entries.count);
     SetDlgItemTextA(dialog, IDC_HISTORY_POSITION, position);
 }
 
 // The top of the up-down range shows the newest entries; each step down one older entry.
-static void SetUpScrolling() {
-    const int last = historyEntryCount - kShownEntries;
-    SendMessageA(historyUpDown, UDM_SETRANGE, 0, MAKELPARAM(last, 0));
-    SendMessageA(historyUpDown, UDM_SETPOS, 0, MAKELPARAM(last, 0));
+static void SetUpScrolling(const HistoryDialogState &state) {
+    const int last = state.entries.count - kShownEntries;
+    SendMessageA(state.upDown, UDM_SETRANGE, 0, MAKELPARAM(last, 0));
+    SendMessageA(state.upDown, UDM_SETPOS, 0, MAKELPARAM(last, 0));
     // Paging needs more entries than there are buttons. An empty entry among the newest three
     // does not stop it, so the older entries stay within reach.
-    EnableWindow(historyUpDown, historyEntryCount >= kShownEntries);
+    EnableWindow(state.upDown, state.entries.count >= kShownEntries);
 }
 
-static void OnInitDialog(HWND dialog) {
+static void OnInitDialog(HWND dialog, LPARAM param) {
+    SetWindowLongPtrA(dialog, DWLP_USER, param);
+    HistoryDialogState &state = *StateOf(dialog);
     CheckDlgButton(dialog, IDC_RESTORE_TO_NEW, BST_CHECKED);
     CenterIfFromTray(dialog);
-    historyUpDown = GetDlgItem(dialog, IDC_HISTORY_UPDOWN);
-    firstShownEntry = 0;
-    const LogLoadResult result = LoadHistoryLog(logPath);
+    state.upDown = GetDlgItem(dialog, IDC_HISTORY_UPDOWN);
+    state.firstShownEntry = 0;
+    const LogLoadResult result = LoadHistoryLog(logPath, state.entries);
     if (result.failedStep != LogLoadStep::Done) {
         ShowLoadFailure(result);
         // The loader left no entry behind, so nothing stale can be chosen.
-        ShowEntries(dialog);
-        EnableWindow(historyUpDown, FALSE);
+        ShowEntries(dialog, state);
+        EnableWindow(state.upDown, FALSE);
         return;
     }
-    ShowEntries(dialog);
-    SetUpScrolling();
-    ShowPosition(dialog);
+    ShowEntries(dialog, state);
+    SetUpScrolling(state);
+    ShowPosition(dialog, state);
 }
 
-static void OnScroll(HWND dialog) {
-    const int pos = LOWORD(SendMessageA(historyUpDown, UDM_GETPOS, 0, 0));
-    const int first = historyEntryCount - kShownEntries - pos;
+static void OnScroll(HWND dialog, HistoryDialogState &state) {
+    const int pos = LOWORD(SendMessageA(state.upDown, UDM_GETPOS, 0, 0));
+    const int first = state.entries.count - kShownEntries - pos;
     if (first < 0 || first > kHistorySlots - kShownEntries) return;
-    firstShownEntry = first;
-    ShowPosition(dialog);
-    ShowEntries(dialog);
+    state.firstShownEntry = first;
+    ShowPosition(dialog, state);
+    ShowEntries(dialog, state);
 }
 
 // An entry without text has its button disabled; a click that arrives anyway chooses nothing.
-static void ChooseEntry(HWND dialog, int button) {
-    const HistorySlot &slot = historyEntries[firstShownEntry + button];
+static void ChooseEntry(HWND dialog, HistoryDialogState &state, int button) {
+    const HistorySlot &slot = state.entries.slots[state.firstShownEntry + button];
     if (slot[0] == '\0') return;
-    CopyEntryText(historyText, slot);
-    restoreToNewNote = IsDlgButtonChecked(dialog, IDC_RESTORE_TO_NEW) == BST_CHECKED ? 1 : 0;
+    CopyEntryText(state.choice->historyText, slot);
+    state.choice->restoreToNewNote = IsDlgButtonChecked(dialog, IDC_RESTORE_TO_NEW) == BST_CHECKED ? 1 : 0;
     EndDialog(dialog, 1);
 }
 
 // Deletes the whole log without asking, as the button says.
-static void ClearHistory(HWND dialog) {
+static void ClearHistory(HWND dialog, HistoryDialogState &state) {
     DeleteFileA(logPath);
     for (int i = 0; i < kShownEntries; ++i) {
-        historyEntries[i][0] = '\0';
+        state.entries.slots[i][0] = '\0';
         SetDlgItemTextA(dialog, IDC_HISTORY_ENTRY1 + i, "");
     }
     EndDialog(dialog, 0);
 }
 
-static INT_PTR OnCommand(HWND dialog, int id) {
+static INT_PTR OnCommand(HWND dialog, HistoryDialogState &state, int id) {
     switch (id) {
     case IDC_HISTORY_ENTRY1:
     case IDC_HISTORY_ENTRY2:
-    case IDC_HISTORY_ENTRY3: ChooseEntry(dialog, id - IDC_HISTORY_ENTRY1); return TRUE;
-    case IDC_HISTORY_CLEAR: ClearHistory(dialog); return TRUE;
+    case IDC_HISTORY_ENTRY3: ChooseEntry(dialog, state, id - IDC_HISTORY_ENTRY1); return TRUE;
+    case IDC_HISTORY_CLEAR: ClearHistory(dialog, state); return TRUE;
     case IDCANCEL: EndDialog(dialog, 0); return TRUE;
     }
     return FALSE;
 }
 
 static INT_PTR CALLBACK HistoryDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_INITDIALOG: OnInitDialog(dialog); return TRUE;
-    case WM_VSCROLL:
-        if (reinterpret_cast<HWND>(lParam) != historyUpDown) return FALSE;
-        OnScroll(dialog);
+    if (message == WM_INITDIALOG) {
+        OnInitDialog(dialog, lParam);
         return TRUE;
-    case WM_COMMAND: return OnCommand(dialog, LOWORD(wParam));
+    }
+    HistoryDialogState *state = StateOf(dialog);
+    if (!state) return FALSE; // what arrives before the dialog is set up
+    switch (message) {
+    case WM_VSCROLL:
+        if (reinterpret_cast<HWND>(lParam) != state->upDown) return FALSE;
+        OnScroll(dialog, *state);
+        return TRUE;
+    case WM_COMMAND: return OnCommand(dialog, *state, LOWORD(wParam));
     case WM_CLOSE: EndDialog(dialog, 0); return TRUE;
     }
     return FALSE;
 }
 
-INT_PTR HistoryDialog(HWND owner) {
-    return DialogBoxParamA(programInstance, MAKEINTRESOURCEA(IDD_HISTORY), owner, HistoryDialogProc, 0);
+INT_PTR HistoryDialog(HWND owner, HistoryChoice &choice) {
+    // About a hundred kilobytes of entries: on the heap rather than the stack.
+    const auto state = std::make_unique<HistoryDialogState>();
+    state->choice = &choice;
+    return DialogBoxParamA(programInstance, MAKEINTRESOURCEA(IDD_HISTORY), owner, HistoryDialogProc,
+                           reinterpret_cast<LPARAM>(state.get()));
 }

@@ -4,8 +4,11 @@
 
 #include "textio/history_entries.h"
 
-extern HistorySlot historyEntries[kHistorySlots]; // newest first; text and zero bytes
-extern int historyEntryCount;
+// The entries one opening of the history dialog shows.
+struct HistoryEntries {
+    HistorySlot slots[kHistorySlots]; // newest first; text and zero bytes
+    int count;
+};
 
 // The step at which reading the log failed, with the platform's error code.
 enum class LogLoadStep { Done, OpenFile, CreateMapping, MapView };
@@ -14,8 +17,8 @@ struct LogLoadResult {
     DWORD error;
 };
 
-// Fills historyEntries with the newest 100 entries of the log. The log is opened read-only,
+// Fills the entries with the newest 100 entries of the log. The log is opened read-only,
 // sharing reads, and never mapped whole: views of about a megabyte are mapped from its end
 // towards its start until 100 entries are found, so a log of any size opens. On failure no
 // entry is loaded.
-LogLoadResult LoadHistoryLog(const char *path);
+LogLoadResult LoadHistoryLog(const char *path, HistoryEntries &entries);

@@ -12,25 +12,28 @@
 #include <cstring>
 #include <vector>
 
-char editBuffer[1024];
-HWND memoEditWindow;
+static HWND EditField(HWND dialog) {
+    return GetDlgItem(dialog, IDC_MEMO_EDIT);
+}
 
 // Opens or closes the input method of the edit field when the user asked for it; where there is
 // no input method the calls have no effect.
-static void SetInputMethodOpen(BOOL open) {
+static void SetInputMethodOpen(HWND dialog, BOOL open) {
     if (!imeControl) return;
-    const HIMC context = ImmGetContext(memoEditWindow);
+    const HWND edit = EditField(dialog);
+    const HIMC context = ImmGetContext(edit);
     ImmSetOpenStatus(context, open);
-    ImmReleaseContext(memoEditWindow, context);
+    ImmReleaseContext(edit, context);
 }
 
 // The text the dialog last put into its edit field, and the field's text as read back right
 // after. The platform stores some Shift-JIS codes under others (NEC and IBM extensions, a lone
 // lead byte at the end), so a field nobody has changed gives back the bytes it was given. Each
-// open dialog has its own: the memo of another note may be opened while this one is up.
+// open dialog has its own, with the caller's text it reads and fills.
 struct ShownMemoText {
     char text[kTextSize];
     char readBack[kTextSize];
+    char (*editBuffer)[kTextSize];
 };
 
 static ShownMemoText &ShownOf(HWND dialog) {
@@ -40,7 +43,7 @@ static ShownMemoText &ShownOf(HWND dialog) {
 // The edit field's text cut at 1023 bytes. It is read whole first, so the cut is byte-exact
 // whatever the platform does with a double-byte character at the end of a short buffer.
 static void ReadEditText(HWND dialog, char *out) {
-    const HWND edit = GetDlgItem(dialog, IDC_MEMO_EDIT);
+    const HWND edit = EditField(dialog);
     std::vector<char> text(GetWindowTextLengthA(edit) + 1);
     const int length = GetWindowTextA(edit, text.data(), static_cast<int>(text.size()));
     CutToNoteText(text.data(), length > 0 ? length : 0, out);
@@ -63,19 +66,19 @@ static void ReadMemoText(HWND dialog, char *out) {
 static INT_PTR OnInitMemo(HWND dialog, LPARAM shown) {
     SetWindowLongPtrA(dialog, DWLP_USER, shown);
     // A record read from the notes file may fill all 1024 bytes without a terminator.
-    const void *end = std::memchr(editBuffer, '\0', kMaxTextBytes);
+    const char *given = *ShownOf(dialog).editBuffer;
+    const void *end = std::memchr(given, '\0', kMaxTextBytes);
     char text[kTextSize];
-    CutToNoteText(editBuffer, end ? static_cast<const char *>(end) - editBuffer : kMaxTextBytes, text);
+    CutToNoteText(given, end ? static_cast<const char *>(end) - given : kMaxTextBytes, text);
     ShowMemoText(dialog, text);
-    memoEditWindow = GetDlgItem(dialog, IDC_MEMO_EDIT);
-    SetFocus(memoEditWindow);
-    SetInputMethodOpen(TRUE);
+    SetFocus(EditField(dialog));
+    SetInputMethodOpen(dialog, TRUE);
     return TRUE;
 }
 
 // Every way out closes the input method again.
 static void EndMemo(HWND dialog, INT_PTR result) {
-    SetInputMethodOpen(FALSE);
+    SetInputMethodOpen(dialog, FALSE);
     EndDialog(dialog, result);
 }
 
@@ -89,13 +92,13 @@ static void OnDateButton(HWND dialog) {
         ShowMemoText(dialog, stamped);
         EnableWindow(GetDlgItem(dialog, IDC_DATE_BUTTON), FALSE);
     }
-    SetFocus(memoEditWindow);
+    SetFocus(EditField(dialog));
 }
 
 static INT_PTR OnMemoCommand(HWND dialog, int id) {
     switch (id) {
     case IDOK:
-        ReadMemoText(dialog, editBuffer);
+        ReadMemoText(dialog, *ShownOf(dialog).editBuffer);
         EndMemo(dialog, 1);
         return TRUE;
     case IDCANCEL: EndMemo(dialog, 0); return TRUE;
@@ -113,8 +116,9 @@ static INT_PTR CALLBACK MemoInputProc(HWND dialog, UINT message, WPARAM wParam, 
     return FALSE;
 }
 
-INT_PTR RunMemoInputDialog(HWND owner) {
+INT_PTR RunMemoInputDialog(HWND owner, char (&editBuffer)[kTextSize]) {
     ShownMemoText shown = {};
+    shown.editBuffer = &editBuffer;
     const INT_PTR result = DialogBoxParamA(programInstance, MAKEINTRESOURCEA(IDD_MEMO_INPUT), owner,
                                            MemoInputProc, reinterpret_cast<LPARAM>(&shown));
     return result == 1 ? 1 : 0;

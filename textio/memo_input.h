@@ -2,8 +2,9 @@
 #pragma once
 #include <windows.h>
 
-extern char editBuffer[1024]; // the text carried into and out of the memo dialog
-extern HWND memoEditWindow;   // the edit field of the open memo dialog, for the input method
+#include "store/note_record.h"
 
-// Runs dialog 1000 over the note; 1 after OK with editBuffer holding the text, 0 otherwise.
-INT_PTR RunMemoInputDialog(HWND owner);
+// Runs dialog 1000 over the note on the text in editBuffer; 1 after OK with editBuffer holding
+// the confirmed text, 0 otherwise with editBuffer untouched. Each dialog carries its own text,
+// so the memo of another note may be opened and confirmed while this one is up.
+INT_PTR RunMemoInputDialog(HWND owner, char (&editBuffer)[kTextSize]);

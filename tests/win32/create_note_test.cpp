@@ -165,3 +165,27 @@ TEST_F(CreateNoteTest, TheHundredthNoteIsRefusedWithTheLimitMessage) {
     EXPECT_EQ(message, " これ以上 タヴロは開けません (^_^;; ");
     EXPECT_EQ(noteCount, 99);
 }
+
+static LRESULT CALLBACK RefuseNoteWindows(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_CREATEWND) {
+        char name[64] = "";
+        GetClassNameA(reinterpret_cast<HWND>(wParam), name, sizeof name);
+        if (std::strcmp(name, kWindowClassName) == 0) return 1;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// The window field of a stored record is the handle of the run that saved it. A note whose window
+// cannot be made holds none, so it is never taken for a window that now has that handle.
+TEST_F(CreateNoteTest, ANoteWithoutAWindowIsNeverFoundByAnOldHandle) {
+    NoteRecord r = MakeRecord(100, 100, 120, 60, "windowless");
+    SetNoteWindow(r, mainWindow); // the value happens to be a live window's now
+    HHOOK hook = SetWindowsHookExA(WH_CBT, RefuseNoteWindows, nullptr, GetCurrentThreadId());
+    NoteTable[0] = r;
+    CreateNote(nullptr, 0);
+    UnhookWindowsHookEx(hook);
+    ASSERT_EQ(noteCount, 1) << "the record is kept";
+    EXPECT_EQ(NoteTable[0].window, 0u);
+    EXPECT_EQ(FindNote(mainWindow), noteCount);
+    EXPECT_EQ(FindNote(nullptr), noteCount);
+}

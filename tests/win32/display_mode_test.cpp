@@ -95,3 +95,25 @@ TEST_F(DisplayModeTest, AWallpaperNoteEndsBelowANormalOne) {
     SetDisplayMode(wallpaper, kModeWallpaper);
     EXPECT_TRUE(Above(normal, wallpaper)) << "switched to wallpaper mode";
 }
+
+// The scenario seen on a plain X display: notes restored as topmost B, normal D, normal A,
+// wallpaper C over A, normal E. Whatever activates C afterwards (here the activation a removed
+// note hands on to the note before it) leaves it below A and not active.
+TEST_F(DisplayModeTest, AWallpaperNoteStaysAtTheBottomAndIsNeverLeftActive) {
+    NoteRecord b = MakeRecord(600, 10, 100, 50);
+    b.displayMode = kModeTopmost;
+    OpenNote(b);
+    const HWND d = OpenNote(MakeRecord(400, 10, 100, 50));
+    const HWND a = OpenNote(MakeRecord(10, 10, 100, 50));
+    NoteRecord c = MakeRecord(50, 30, 100, 50);
+    c.displayMode = kModeWallpaper;
+    const HWND wallpaper = OpenNote(c);
+    OpenNote(MakeRecord(200, 10, 100, 50));
+    SetActiveWindow(d);
+    CloseNote(4); // the note after the wallpaper one: the activation goes to the wallpaper note
+    PumpMessages();
+    EXPECT_TRUE(Above(a, wallpaper)) << "the wallpaper note rose above a normal one";
+    EXPECT_NE(GetActiveWindow(), wallpaper);
+    SetWindowPos(wallpaper, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    EXPECT_TRUE(Above(a, wallpaper)) << "raised by another program";
+}

@@ -201,6 +201,21 @@ TEST_F(ExportNotesTest, UnwritablePathGivesTheMessageAndTouchesNothing) {
     EXPECT_FALSE(FileIsThere(missing + "out.txt"));
 }
 
+// A disk that fills up during the export: the file is made but the writes fail (the system's
+// always-full device stands in for it), and the failure is said once.
+TEST_F(ExportNotesTest, AFailedWriteGivesTheMessageOnce) {
+    OpenTwoNotes();
+    std::strcpy(exportPath, "Z:\\dev\\full");
+    ExpectDialogs({{"タヴロ ｴﾗｰ",
+                    [](HWND box) {
+                        EXPECT_EQ(MessageBoxText(box), " \"ファイル出力に失敗しました.");
+                        PressButton(box, IDOK);
+                    }}},
+                  1500);
+    ExportNotes(IDC_FORMAT_TEXT);
+    EXPECT_TRUE(DialogScriptDone()) << "a cut export was reported as success";
+}
+
 TEST_F(ExportNotesTest, CancelInTheFormatOrSaveDialogWritesNothing) {
     OpenTwoNotes();
     ExpectDialogs({{"ファイル形式", [](HWND dialog) { PressButton(dialog, IDCANCEL); }}});

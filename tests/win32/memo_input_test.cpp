@@ -109,7 +109,6 @@ TEST_F(MemoInputTest, OkWithoutChangeKeepsTheTextTakesNoUndoCopyAndSaves) {
     SendMessageA(note, WM_LBUTTONDBLCLK, 0, 0);
     ASSERT_TRUE(DialogScriptDone());
     EXPECT_EQ(shown, "hello");
-    EXPECT_STREQ(editBuffer, "hello");
     EXPECT_STREQ(NoteTable[0].text, "hello");
     EXPECT_EQ(UndoTable[0].text[0], '\0') << "an unchanged text is no change to undo";
     EXPECT_EQ(SavedText(), "hello");
@@ -130,12 +129,12 @@ TEST_F(MemoInputTest, OkWithoutAnEditReturnsTheTextByteForByte) {
 
 TEST_F(MemoInputTest, CancelAndCloseReturnZeroAndLeaveTheText) {
     const HWND note = OpenTextNote("keep");
-    std::strcpy(editBuffer, "keep");
+    char editBuffer[kTextSize] = "keep";
     ExpectDialogs({{kMemoCaption, [](HWND memo) {
                         SetDlgItemTextA(memo, IDC_MEMO_EDIT, "typed but cancelled");
                         PressButton(memo, IDCANCEL);
                     }}});
-    EXPECT_EQ(RunMemoInputDialog(note), 0);
+    EXPECT_EQ(RunMemoInputDialog(note, editBuffer), 0);
     ASSERT_TRUE(DialogScriptDone());
     EXPECT_STREQ(editBuffer, "keep");
 
@@ -143,7 +142,7 @@ TEST_F(MemoInputTest, CancelAndCloseReturnZeroAndLeaveTheText) {
                         SetDlgItemTextA(memo, IDC_MEMO_EDIT, "typed but closed");
                         PostMessageA(memo, WM_CLOSE, 0, 0);
                     }}});
-    EXPECT_EQ(RunMemoInputDialog(note), 0);
+    EXPECT_EQ(RunMemoInputDialog(note, editBuffer), 0);
     ASSERT_TRUE(DialogScriptDone());
     EXPECT_STREQ(editBuffer, "keep");
     EXPECT_STREQ(NoteTable[0].text, "keep");
@@ -161,6 +160,46 @@ TEST_F(MemoInputTest, CancelStillReappliesTheDisplayModeAndSaves) {
     EXPECT_FALSE(GetWindowLongA(note, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
     EXPECT_EQ(SavedText(), "keep");
     EXPECT_EQ(UndoTable[0].text[0], '\0');
+}
+
+// Other notes stay usable while a memo is up, so a second memo can open inside the first one's
+// loop. Confirmed first then second, each note takes only its own text.
+TEST_F(MemoInputTest, TwoMemosOpenAtOnceEachStoreIntoTheirOwnNote) {
+    const HWND first = OpenTextNote("aaa");
+    const HWND second = OpenNote(MakeRecord(400, 100, 200, 80, "bbb"));
+    HWND firstMemo = nullptr;
+    ExpectDialogs({{kMemoCaption,
+                    [&](HWND memo) {
+                        firstMemo = memo;
+                        SetWindowTextA(memo, "first memo"); // so the next step finds the other one
+                        SetDlgItemTextA(memo, IDC_MEMO_EDIT, "AAA-new");
+                        PostMessageA(second, WM_LBUTTONDBLCLK, 0, 0);
+                    }},
+                   {kMemoCaption, [&](HWND memo) {
+                        SetDlgItemTextA(memo, IDC_MEMO_EDIT, "BBB-new");
+                        PressButton(firstMemo, IDOK);
+                        PressButton(memo, IDOK);
+                    }}});
+    SendMessageA(first, WM_LBUTTONDBLCLK, 0, 0);
+    ASSERT_TRUE(DialogScriptDone());
+    EXPECT_STREQ(NoteTable[FindNote(first)].text, "AAA-new");
+    EXPECT_STREQ(NoteTable[FindNote(second)].text, "BBB-new");
+}
+
+// A mode outside 0-2 from the notes file is applied again as it stands: turned into a command id
+// (121 + 9 is the colour command) it would open another dialog.
+TEST_F(MemoInputTest, ClosingTheMemoOfANoteInAnUnknownModeRunsNoOtherCommand) {
+    NoteRecord r = MakeRecord(100, 100, 200, 80, "mode nine");
+    r.displayMode = 9;
+    const HWND note = OpenNote(r);
+    DeleteFileA(notesPath);
+    ExpectDialogs({{kMemoCaption, [](HWND memo) { PressButton(memo, IDCANCEL); }}});
+    SendMessageA(note, WM_LBUTTONDBLCLK, 0, 0);
+    ASSERT_TRUE(DialogScriptDone());
+    EXPECT_EQ(lastCommandWindow, nullptr) << "a command ran after the memo";
+    EXPECT_EQ(NoteTable[0].displayMode, 9u);
+    EXPECT_TRUE(IsWindowVisible(note));
+    EXPECT_EQ(ReadFileBytes(notesPath).size(), sizeof(NoteRecord)) << "saved as the mode command saves";
 }
 
 TEST_F(MemoInputTest, MemoCommandOpensTheDialogThenReappliesTheModeAndSaves) {
@@ -297,22 +336,19 @@ TEST_F(MemoInputTest, InputMethodIsOpenWhileTheDialogIsUpWhenAskedFor) {
     for (const int button : {IDOK, IDCANCEL, 0}) {
         imeControl = 1;
         bool openWhileUp = false;
-        HWND edit = nullptr;
         ExpectDialogs({{kMemoCaption, [&, button](HWND memo) {
-                            edit = GetDlgItem(memo, IDC_MEMO_EDIT);
-                            openWhileUp = InputMethodOpen(edit);
+                            openWhileUp = InputMethodOpen(GetDlgItem(memo, IDC_MEMO_EDIT));
                             if (button)
                                 PressButton(memo, button);
                             else
                                 PostMessageA(memo, WM_CLOSE, 0, 0);
                         }}});
-        std::strcpy(editBuffer, "text");
-        RunMemoInputDialog(note);
+        char editBuffer[kTextSize] = "text";
+        RunMemoInputDialog(note, editBuffer);
         ASSERT_TRUE(DialogScriptDone());
         EXPECT_TRUE(openWhileUp) << "button " << button;
         // The edit field is gone; the thread's input context is the one it used.
         EXPECT_FALSE(InputMethodOpen(note)) << "button " << button;
-        EXPECT_EQ(memoEditWindow, edit);
     }
     imeControl = 0;
     bool openWhileUp = true;
@@ -320,7 +356,8 @@ TEST_F(MemoInputTest, InputMethodIsOpenWhileTheDialogIsUpWhenAskedFor) {
                         openWhileUp = InputMethodOpen(GetDlgItem(memo, IDC_MEMO_EDIT));
                         PressButton(memo, IDCANCEL);
                     }}});
-    RunMemoInputDialog(note);
+    char editBuffer[kTextSize] = "text";
+    RunMemoInputDialog(note, editBuffer);
     ASSERT_TRUE(DialogScriptDone());
     EXPECT_FALSE(openWhileUp) << "without the setting the input method is not touched";
 }

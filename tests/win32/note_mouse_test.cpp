@@ -4,6 +4,10 @@
 #include "store/note_table.h"
 #include "store/notes_file.h"
 
+#include <shlobj.h>
+
+#include <cstring>
+
 class NoteMouseTest : public ProgramTest {
 protected:
     // Sends a mouse message with a screen point, converted to the note's client coordinates
@@ -116,4 +120,36 @@ TEST_F(NoteMouseTest, UnderTimerTheTopmostFirstNoteStaysButOthersMove) {
     EXPECT_EQ(WindowRectOf(clock).left, 100);
     EXPECT_EQ(WindowRectOf(other).left, 120);
     timerMode = 0;
+}
+
+// Alt+Tab or a system dialog takes the capture in mid-drag: the drag ends where the note stands,
+// saved once; the pointer no longer moves the note and a stray release does nothing.
+TEST_F(NoteMouseTest, LosingTheCaptureEndsTheDrag) {
+    const HWND note = OpenNote(MakeRecord(100, 100, 220, 66, "drag"));
+    Mouse(note, WM_LBUTTONDOWN, 110, 110);
+    Mouse(note, WM_MOUSEMOVE, 140, 150);
+    DeleteFileA(notesPath);
+    SetCapture(mainWindow);
+    ReleaseCapture();
+    EXPECT_EQ(NoteTable[0].x, 130);
+    EXPECT_EQ(ReadFileBytes(notesPath).size(), sizeof(NoteRecord)) << "saved when the drag ended";
+    DeleteFileA(notesPath);
+    Mouse(note, WM_MOUSEMOVE, 300, 300);
+    Mouse(note, WM_LBUTTONUP, 300, 300);
+    EXPECT_EQ(WindowRectOf(note).left, 130) << "the note followed the pointer without a button";
+    EXPECT_FALSE(FileIsThere(notesPath)) << "a release without a drag saved";
+}
+
+// Notes accept dropped files but take nothing from them: the drop is released, the text stays.
+TEST_F(NoteMouseTest, AFileDroppedOnANoteIsReleased) {
+    const HWND note = OpenNote(MakeRecord(100, 100, 220, 66, "text"));
+    const char file[] = "C:\\dropped.txt\0";
+    HGLOBAL drop = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + sizeof file);
+    auto *header = static_cast<DROPFILES *>(GlobalLock(drop));
+    header->pFiles = sizeof(DROPFILES);
+    std::memcpy(header + 1, file, sizeof file);
+    GlobalUnlock(drop);
+    SendMessageA(note, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+    EXPECT_EQ(GlobalSize(drop), 0u) << "the drop was never released";
+    EXPECT_STREQ(NoteTable[0].text, "text");
 }

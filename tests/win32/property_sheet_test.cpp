@@ -8,6 +8,8 @@
 #include "settings/settings.h"
 #include "store/note_table.h"
 
+#include "app/system_dlls.h"
+
 #include <commctrl.h>
 
 static const char kSheetCaption[] = "タヴロのﾌﾟﾛﾊﾟﾃｨ";
@@ -16,8 +18,7 @@ class PropertySheetTest : public ProgramTest {
 protected:
     void SetUp() override {
         ProgramTest::SetUp();
-        INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
-        InitCommonControlsEx(&controls);
+        InitCommonControlsFromSystem();
     }
 };
 

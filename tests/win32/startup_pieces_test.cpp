@@ -6,8 +6,11 @@
 #include "app/program.h"
 #include "app/single_instance.h"
 #include "app/splash.h"
+#include "app/tray_icon.h"
 #include "res/resource.h"
 #include "store/note_table.h"
+
+#include <shellapi.h>
 
 #include <cstring>
 
@@ -152,4 +155,21 @@ TEST_F(StartupPiecesTest, BackgroundBitmapIsReadWholeOrNotAtAll) {
     WriteFileBytes(bitmap, "");
     LoadBackgroundBitmap(bitmap.c_str());
     EXPECT_EQ(backgroundBitmapLoaded, 0) << "an empty file";
+}
+
+// At logon the shell may be too busy to take the icon; it is asked again until it does. Here the
+// shell refuses the add because an icon of that id is already there; once that one is gone the
+// program's own icon appears without anything else being done.
+TEST_F(StartupPiecesTest, ARefusedTrayIconIsAskedForAgain) {
+    NOTIFYICONDATAA record = {};
+    record.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    record.hWnd = mainWindow;
+    record.uID = kTrayIconId;
+    const auto shellHas = [&] { return Shell_NotifyIconA(NIM_MODIFY, &record) != FALSE; };
+    ASSERT_TRUE(Shell_NotifyIconA(NIM_ADD, &record));
+    AddTrayIcon();
+    ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &record));
+    EXPECT_TRUE(WaitFor(shellHas, 8000)) << "the refused icon was never asked for again";
+    RemoveTrayIcon();
+    EXPECT_FALSE(shellHas());
 }

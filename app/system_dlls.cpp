@@ -1,0 +1,50 @@
+#include "app/system_dlls.h"
+
+// The platform's value, declared only for newer targets than ours.
+constexpr DWORD kSearchSystem32 = 0x00000800; // LOAD_LIBRARY_SEARCH_SYSTEM32
+
+// True once every later load searches the system folder alone. Windows 7 without its update of
+// 2011 lacks that call; there DLLs are loaded by the full path of the system folder instead.
+static bool systemSearchOnly;
+
+template <typename Function> static Function ProcOf(HMODULE module, const char *name) {
+    return module ? reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)))
+                  : nullptr;
+}
+
+void LimitDllSearchToSystem() {
+    const HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
+    const auto setDefaultDirectories = ProcOf<BOOL(WINAPI *)(DWORD)>(kernel, "SetDefaultDllDirectories");
+    systemSearchOnly = setDefaultDirectories && setDefaultDirectories(kSearchSystem32);
+    // Takes the program's current folder out of the search where the call above is missing.
+    if (const auto setDirectory = ProcOf<BOOL(WINAPI *)(LPCWSTR)>(kernel, "SetDllDirectoryW"))
+        setDirectory(L"");
+}
+
+static HMODULE LoadFromSystemFolder(const wchar_t *name) {
+    if (systemSearchOnly) return LoadLibraryExW(name, nullptr, kSearchSystem32);
+    wchar_t path[MAX_PATH + 16];
+    const UINT length = GetSystemDirectoryW(path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return nullptr;
+    lstrcatW(path, L"\\");
+    lstrcatW(path, name);
+    return LoadLibraryW(path);
+}
+
+// Loaded once and kept for the run: windows of its classes may live until the end.
+static HMODULE CommonControls() {
+    static const HMODULE module = LoadFromSystemFolder(L"comctl32.dll");
+    return module;
+}
+
+bool InitCommonControlsFromSystem() {
+    const auto init =
+        ProcOf<BOOL(WINAPI *)(const INITCOMMONCONTROLSEX *)>(CommonControls(), "InitCommonControlsEx");
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
+    return init && init(&controls);
+}
+
+INT_PTR RunPropertySheet(const PROPSHEETHEADERA *header) {
+    const auto run = ProcOf<INT_PTR(WINAPI *)(const PROPSHEETHEADERA *)>(CommonControls(), "PropertySheetA");
+    return run ? run(header) : -1;
+}

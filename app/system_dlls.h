@@ -1,0 +1,17 @@
+// DLLs come from the system folder only, so that a DLL lying beside the program (unpacked into a
+// downloads folder, say) never runs in its place. The common controls, which are not among the
+// platform's known DLLs, are therefore loaded at run time rather than imported.
+#pragma once
+#include <windows.h>
+
+#include <commctrl.h>
+
+// Limits the DLL search to the system folder; the first thing the program does.
+void LimitDllSearchToSystem();
+
+// Loads the common controls from the system folder and registers their window classes (the
+// up-down control among them); false when they cannot be had.
+bool InitCommonControlsFromSystem();
+
+// The platform's property sheet; -1 when the common controls cannot be had.
+INT_PTR RunPropertySheet(const PROPSHEETHEADERA *header);
