@@ -1,7 +1,7 @@
 #include "app/about_box.h"
 
-#include "app/dialog_centering.h"
-#include "app/program.h"
+#include "platform/dialog_centering.h"
+#include "platform/program.h"
 #include "res/resource.h"
 
 // Short enough for one line of the text control in the dialog's font.

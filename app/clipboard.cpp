@@ -2,7 +2,6 @@
 #include "app/commands.h"
 
 #include "app/clipboard_text.h"
-#include "notes/paint_note.h"
 #include "store/note_table.h"
 
 #include <cstring>
@@ -38,9 +37,9 @@ int CopyNoteText(HWND window) {
 
 // The old text goes to the undo table first.
 static void TakeText(HWND window, const char *text, size_t blockSize) {
-    const int index = FindNote(window);
-    UndoTable[index] = NoteTable[index];
-    TakeClipboardText(NoteTable[index].text, text, blockSize);
+    char taken[kTextSize];
+    TakeClipboardText(taken, text, blockSize);
+    ReplaceNoteText(FindNote(window), taken);
     RepaintNote(window);
 }
 

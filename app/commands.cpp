@@ -2,30 +2,24 @@
 #include "app/commands.h"
 
 #include "app/about_box.h"
-#include "app/file_error_message.h"
-#include "app/file_util.h"
-#include "app/help_file_name.h"
-#include "app/program.h"
+#include "app/save_all.h"
 #include "notes/arrange_notes.h"
 #include "notes/create_note.h"
-#include "notes/paint_note.h"
+#include "platform/file_error_message.h"
+#include "platform/file_util.h"
+#include "platform/keyboard.h"
+#include "platform/program.h"
+#include "platform/program_files.h"
 #include "res/resource.h"
 #include "settings/default_settings_dialog.h"
+#include "settings/defaults.h"
 #include "settings/property_sheet.h"
 #include "settings/settings.h"
 #include "store/note_table.h"
-#include "store/notes_file.h"
 #include "textio/export_notes.h"
 #include "textio/history_log.h"
 
 #include <cstring>
-
-HWND lastCommandWindow;
-COLORREF customColors[16];
-
-bool ShiftHeld() {
-    return (GetKeyState(VK_SHIFT) & 0x8000) != 0;
-}
 
 // The note's slot, or -1 when the window is not an open note (the main window, a closed note).
 static int NoteIndex(HWND window) {
@@ -51,8 +45,8 @@ static bool MemoInputCommand(HWND window) {
 static bool ClearCommand(HWND window) {
     const int index = NoteIndex(window);
     if (index < 0) return false;
-    UndoTable[index] = NoteTable[index];
-    std::memset(NoteTable[index].text, 0, kTextSize);
+    static const char kNoText[kTextSize] = {};
+    ReplaceNoteText(index, kNoText);
     RepaintNote(window);
     return true;
 }
@@ -101,9 +95,7 @@ static bool PeelOffCommand(HWND window) {
 
 // The chosen history text replaces the note's text; the old record becomes its undo copy.
 static void RestoreIntoNote(HWND window, const HistoryChoice &choice) {
-    const int index = NoteIndex(window);
-    UndoTable[index] = NoteTable[index];
-    std::memcpy(NoteTable[index].text, choice.historyText, kTextSize); // the whole field, old bytes included
+    ReplaceNoteText(NoteIndex(window), choice.historyText); // the whole field, old bytes included
     RepaintNote(window);
 }
 
@@ -230,10 +222,6 @@ static bool WrapCommand(HWND window) {
 // The help file lies beside the program with the extension .HLP; the viewer opens on its
 // contents and index.
 static bool HelpCommand(HWND window) {
-    char modulePath[1024] = "";
-    GetModuleFileNameA(nullptr, modulePath, sizeof modulePath);
-    char helpPath[1024];
-    DeriveHelpFileName(modulePath, helpPath, sizeof helpPath);
     WinHelpA(window, helpPath, HELP_FINDER, 0);
     return false;
 }

@@ -1,6 +1,6 @@
 // Entry point: everything else lives in the library the tests link as well.
-#include "app/program.h"
-#include "app/system_dlls.h"
+#include "app/startup.h"
+#include "platform/system_dlls.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandTail, int) {
     LimitDllSearchToSystem();

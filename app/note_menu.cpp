@@ -1,10 +1,10 @@
 // The one popup menu: built once, its states set anew before every showing.
-#include "app/commands.h"
 
-#include "app/file_util.h"
-#include "app/program.h"
+#include "app/commands.h"
 #include "app/splash.h"
 #include "app/tray_icon.h"
+#include "platform/file_util.h"
+#include "platform/program_files.h"
 #include "res/resource.h"
 #include "store/note_table.h"
 
@@ -121,6 +121,13 @@ void UpdateMenuState(HWND window, int noteForm) {
     else
         UpdateForTray();
     SetEnabled(IDM_HISTORY, FileSizeOf(logPath) != 0);
+}
+
+void ShowNoteMenu(HWND window, int x, int y) {
+    UpdateMenuState(window, 1);
+    POINT p = {x, y};
+    ClientToScreen(window, &p);
+    TrackPopupMenu(noteMenu, TPM_RIGHTBUTTON, p.x, p.y, 0, window, nullptr);
 }
 
 // The main window holds the foreground only while the menu is up: it must have it for the menu

@@ -1,6 +1,6 @@
 #include "app/single_instance.h"
 
-#include "app/program.h"
+#include "platform/program.h"
 
 static const char kInstanceName[] = "$$" PROGRAM_NAME "$$";
 static_assert(sizeof kInstanceName <= kInstanceNameSize - MAX_PATH, "room for the path");

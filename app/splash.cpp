@@ -1,14 +1,12 @@
 #include "app/splash.h"
 
-#include "app/dialog_centering.h"
-#include "app/program.h"
+#include "platform/dialog_centering.h"
+#include "platform/program.h"
 #include "res/resource.h"
 
 static INT_PTR CALLBACK SplashProc(HWND, UINT, WPARAM, LPARAM) {
     return 0;
 }
-
-constexpr UINT kSplashPlacement = SWP_FRAMECHANGED | SWP_HIDEWINDOW | SWP_NOCOPYBITS; // 416
 
 void ShowSplash() {
     HWND splash = CreateDialogParamA(programInstance, MAKEINTRESOURCEA(IDD_SPLASH), nullptr, SplashProc, 0);
@@ -17,7 +15,7 @@ void ShowSplash() {
     RECT r;
     GetWindowRect(splash, &r);
     const POINT p = CenteredPosition(r);
-    SetWindowPos(splash, HWND_TOPMOST, p.x, p.y, r.right - r.left, r.bottom - r.top, kSplashPlacement);
+    SetWindowPos(splash, HWND_TOPMOST, p.x, p.y, r.right - r.left, r.bottom - r.top, kHiddenPlacement);
     ShowWindow(splash, SW_SHOW);
     HDC dc = GetDC(splash);
     DrawIcon(dc, 15, 10, programIcon);

@@ -1,41 +1,36 @@
 // Start-up in its fixed order, the message loop, and shutdown in its fixed order.
-#include "app/program.h"
+#include "app/startup.h"
 
-#include "app/background_bitmap.h"
 #include "app/commands.h"
-#include "app/data_file_names.h"
 #include "app/single_instance.h"
 #include "app/splash.h"
 #include "app/switches.h"
-#include "app/system_dlls.h"
 #include "app/tray_icon.h"
+#include "app/window_procedure.h"
+#include "notes/background_bitmap.h"
 #include "notes/create_note.h"
-#include "notes/note_window.h"
+#include "notes/note_mouse.h"
 #include "notes/paint_note.h"
+#include "platform/program.h"
+#include "platform/program_files.h"
+#include "platform/system_dlls.h"
+#include "platform/whole_file_save.h"
 #include "res/resource.h"
 #include "settings/defaults.h"
 #include "settings/defaults_file.h"
 #include "settings/settings.h"
 #include "store/note_table.h"
 #include "store/notes_file.h"
+#include "textio/export_notes.h"
 
-HINSTANCE programInstance;
-HWND mainWindow;
-HICON programIcon;
-int timerMode, requireSavedNotes, ignoreSettings, perPathInstance;
-char settingsPath[kPathSize], logPath[kPathSize], defaultsPath[kPathSize];
-char notesPath[kNotesPathSize], backupPath[kPathSize];
-const char kWindowClassName[] = PROGRAM_NAME;
+constexpr UINT_PTR kDateTimerId = 9305;
 
 static HANDLE instanceObject;
 static UINT_PTR dateTimer; // without a window the platform picks the id, so it is kept to stop it
 static HACCEL accelerators;
 
-void ShowErrorMessage(const char *text) {
-    MessageBoxA(nullptr, text, ERROR_CAPTION, MB_OK | MB_ICONEXCLAMATION);
-}
-
-static void ReadSwitches(char *tail) {
+void ReadSwitches(char *tail) {
+    timerMode = 0;
     if (HasSwitch(tail, "/TIMER")) {
         timerMode = 1;
         dateTimer = SetTimer(nullptr, kDateTimerId, 1000, DateMacroTimer);
@@ -46,12 +41,21 @@ static void ReadSwitches(char *tail) {
     perPathInstance = HasSwitch(tail, "/W");
 }
 
-void DeriveDataFileNames(const char *modulePath) {
-    DeriveDataFileName(modulePath, ".INI", settingsPath, sizeof settingsPath);
-    DeriveDataFileName(modulePath, ".LOG", logPath, sizeof logPath);
-    DeriveDataFileName(modulePath, ".DEF", defaultsPath, sizeof defaultsPath);
-    DeriveDataFileName(modulePath, ".DAT", notesPath, sizeof notesPath);
-    DeriveDataFileName(modulePath, ".OLD", backupPath, sizeof backupPath);
+// The settings that ResetDefaults leaves alone start as they do when the program starts.
+static void ResetStartValues() {
+    openEmptyFirst = openInputAtOnce = logEnabled = imeControl = 0;
+    backgroundBitmapPath[0] = '\0';
+}
+
+void ResetProgramState() {
+    ResetDefaults();
+    ResetStartValues();
+    ReleaseBackgroundBitmap();
+    lastCommandWindow = nullptr;
+    ResetClock();
+    ResetDrag();
+    ResetExportChoices();
+    ForgetSaveFailures();
 }
 
 bool RegisterNoteClass() {
@@ -91,7 +95,7 @@ static bool RestoreNotes() {
 static bool LoadEverything() {
     if (!NotesFileReadable()) return false;
     BackupNotesFile();
-    ResetDefaults();
+    ResetProgramState();
     LoadDefaultsFile(1);
     programIcon = LoadIconA(programInstance, IDI_TAVLO);
     RegisterNoteClass();
@@ -148,7 +152,7 @@ int RunProgram(HINSTANCE instance, char *commandTail) {
     InitCommonControlsFromSystem();
     char modulePath[MAX_PATH + 1] = "";
     GetModuleFileNameA(nullptr, modulePath, MAX_PATH);
-    DeriveDataFileNames(modulePath);
+    DeriveProgramFileNames(modulePath);
     if (!LoadEverything()) return 0;
     ShowSplash();
     if (!RestoreNotes()) {

@@ -1,6 +1,6 @@
 #include "app/tray_icon.h"
 
-#include "app/program.h"
+#include "platform/program.h"
 #include "res/resource.h"
 
 #include <shellapi.h>
@@ -8,6 +8,7 @@
 // The shell may be too busy to take the icon, at logon above all: it is asked again this often
 // until it does, or the program could not be reached at all with no note open.
 constexpr UINT kTrayRetryMs = 2000;
+constexpr UINT_PTR kTrayRetryTimerId = 9307; // on mainWindow
 
 // The tray shows small icons: the icon's own small image, drawn for that size, reads better there
 // than the large one scaled down by the shell.

@@ -2,8 +2,9 @@
 #pragma once
 #include <windows.h>
 
-// The program's one icon in the notification area.
+// The program's one icon in the notification area, and the message its mouse events come in.
 constexpr UINT kTrayIconId = 1;
+constexpr UINT kTrayCallbackMessage = 32868;
 
 // Adds the icon; one the shell refuses is asked for again every few seconds until it is taken.
 void AddTrayIcon();

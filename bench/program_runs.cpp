@@ -3,7 +3,7 @@
 #include "bench/bench.h"
 #include "bench/bench_layout.h"
 
-#include "app/program.h"
+#include "platform/program.h"
 
 #include <psapi.h>
 #include <tlhelp32.h>

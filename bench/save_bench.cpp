@@ -2,9 +2,10 @@
 // atomic replace of a file of as many bytes, written the same way.
 #include "bench/bench.h"
 
-#include "app/program.h"
 #include "bench/bench_layout.h"
 #include "notes/create_note.h"
+#include "platform/program.h"
+#include "platform/program_files.h"
 #include "store/note_table.h"
 #include "store/notes_file.h"
 

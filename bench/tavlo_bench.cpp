@@ -3,7 +3,9 @@
 // printed, never judged pass or fail: machines are noisy, so each stands beside its floor.
 #include "bench/bench.h"
 
-#include "app/program.h"
+#include "app/startup.h"
+#include "platform/program.h"
+#include "platform/program_files.h"
 #include "settings/defaults.h"
 #include "store/note_table.h"
 #include "tests/win32/temp_folder.h"
@@ -70,7 +72,7 @@ void StartProgramState(const std::string &folder) {
     programIcon = LoadIconA(programInstance, "TAVLO");
     RegisterNoteClass();
     CreateMainWindow();
-    DeriveDataFileNames((folder + "tavlo.exe").c_str());
+    DeriveProgramFileNames((folder + "tavlo.exe").c_str());
     recordsToSave = -1; // as after start-up
 }
 

@@ -1,7 +1,7 @@
 #include "notes/arrange_notes.h"
 
-#include "app/program.h"
 #include "notes/arrangement.h"
+#include "platform/program.h"
 #include "settings/defaults.h"
 #include "settings/settings.h"
 #include "store/note_table.h"

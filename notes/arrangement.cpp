@@ -44,39 +44,6 @@ int CompareNotes(const NoteRecord &a, const NoteRecord &b) {
 
 namespace {
 
-// A corner as the two screen edges it starts from.
-struct CornerSides {
-    bool fromLeft, fromTop;
-};
-
-CornerSides SidesOf(int corner) {
-    switch (corner) {
-    case kCornerTopRight: return {false, true};
-    case kCornerBottomRight: return {false, false};
-    case kCornerBottomLeft: return {true, false};
-    default: return {true, true}; // the settings file admits only the four corners
-    }
-}
-
-} // namespace
-
-int RowDirectionOf(int corner) {
-    return SidesOf(corner).fromLeft ? kDirectionRight : kDirectionLeft;
-}
-int ColumnDirectionOf(int corner) {
-    return SidesOf(corner).fromTop ? kDirectionDown : kDirectionUp;
-}
-
-bool DirectionFitsCorner(int corner, int direction) {
-    return direction == RowDirectionOf(corner) || direction == ColumnDirectionOf(corner);
-}
-
-int FittingDirection(int corner, int direction) {
-    return DirectionFitsCorner(corner, direction) ? direction : ColumnDirectionOf(corner);
-}
-
-namespace {
-
 // The cursor marks the corner of the next note that matches the screen corner. It is kept in
 // 64 bits so that absurd sizes from a damaged notes file cannot overflow it.
 struct Tiler {

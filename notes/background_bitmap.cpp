@@ -1,4 +1,4 @@
-#include "app/background_bitmap.h"
+#include "notes/background_bitmap.h"
 
 BYTE *backgroundBitmap;
 DWORD backgroundBitmapSize;

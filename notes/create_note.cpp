@@ -1,8 +1,7 @@
 #include "notes/create_note.h"
 
-#include "app/commands.h"
-#include "app/program.h"
 #include "notes/note_geometry.h"
+#include "platform/program.h"
 #include "settings/defaults.h"
 #include "settings/settings.h"
 #include "store/note_table.h"
@@ -98,10 +97,9 @@ struct ModePlacement {
 };
 
 static ModePlacement PlacementFor(int mode) {
-    constexpr UINT kBase = SWP_FRAMECHANGED | SWP_HIDEWINDOW | SWP_NOCOPYBITS; // 416
-    if (mode == kModeTopmost) return {HWND_TOPMOST, kBase};
-    if (mode == kModeWallpaper) return {HWND_BOTTOM, kBase | SWP_NOACTIVATE};
-    return {HWND_TOP, kBase};
+    if (mode == kModeTopmost) return {HWND_TOPMOST, kHiddenPlacement};
+    if (mode == kModeWallpaper) return {HWND_BOTTOM, kHiddenPlacement | SWP_NOACTIVATE};
+    return {HWND_TOP, kHiddenPlacement};
 }
 
 // A note leaving topmost mode must end its topmost placement explicitly, or placing it at the

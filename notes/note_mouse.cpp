@@ -1,11 +1,9 @@
 // Moving and resizing notes with the left mouse button.
-#include "notes/note_window.h"
+#include "notes/note_mouse.h"
 
-#include "app/program.h"
 #include "notes/note_geometry.h"
-#include "settings/defaults.h"
+#include "platform/program.h"
 #include "store/note_table.h"
-#include "store/notes_file.h"
 
 bool dragActive, resizeArmed;
 POINT dragAnchor;
@@ -75,30 +73,36 @@ static void FinishDrag(HWND window) {
 }
 
 // A release without a drag of this program's (after a double click, say) changes nothing.
-static void OnButtonUp(HWND window) {
-    if (!dragActive) return;
+static bool OnButtonUp(HWND window) {
+    if (!dragActive) return false;
     FinishDrag(window); // first, so that giving the capture back below ends nothing twice
     SetForegroundWindow(savedForeground);
     if (savedCapture)
         SetCapture(savedCapture);
     else
         ReleaseCapture();
-    SaveAll();
+    return true;
 }
 
-void HandleNoteMouse(HWND window, UINT message, int x, int y) {
-    if (IgnoresMouse(window)) return;
+bool HandleNoteMouse(HWND window, UINT message, int x, int y) {
+    if (IgnoresMouse(window)) return false;
     switch (message) {
     case WM_MOUSEMOVE: OnPointerMove(window, x, y); break;
     case WM_LBUTTONDOWN: OnButtonDown(window, x, y); break;
-    case WM_LBUTTONUP: OnButtonUp(window); break;
+    case WM_LBUTTONUP: return OnButtonUp(window);
     }
+    return false;
 }
 
 // The system took the capture (Alt+Tab, a system dialog): the drag ends where the note stands.
 // Foreground and capture already belong to whoever took them, so they are not given back.
-void EndDragOnLostCapture(HWND window) {
-    if (!dragActive || window != dragWindow) return;
+bool EndDragOnLostCapture(HWND window) {
+    if (!dragActive || window != dragWindow) return false;
     FinishDrag(window);
-    SaveAll();
+    return true;
+}
+
+void ResetDrag() {
+    dragActive = resizeArmed = false;
+    dragWindow = savedForeground = savedCapture = nullptr;
 }

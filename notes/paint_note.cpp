@@ -1,12 +1,12 @@
 #include "notes/paint_note.h"
 
-#include "app/background_bitmap.h"
-#include "app/program.h"
+#include "notes/background_bitmap.h"
 #include "notes/bitmap_file.h"
 #include "notes/date_macro.h"
 #include "notes/edge_colors.h"
 #include "notes/line_layout.h"
 #include "notes/note_title.h"
+#include "platform/program.h"
 #include "store/note_table.h"
 
 #include <algorithm>
@@ -193,14 +193,8 @@ void PaintNote(HWND window) {
     timerRepaintPending = 0;
 }
 
-void RedrawAllNotes(int setWrap) {
-    for (int i = 0; i < noteCount; ++i) {
-        if (setWrap) NoteTable[i].wrapFlag = 1;
-        RepaintNote(NoteWindowOf(NoteTable[i]));
-    }
-}
-
-void RepaintNote(HWND window) {
-    InvalidateRect(window, nullptr, TRUE);
-    UpdateWindow(window);
+void ResetClock() {
+    lastClockReading.wSecond = 99; // no reading has it, so the first one counts as a change
+    timerRepaintPending = 0;
+    if (mainWindow) KillTimer(mainWindow, kDateRetryTimerId);
 }

@@ -2,8 +2,14 @@
 #pragma once
 #include <windows.h>
 
+// On mainWindow: a clock repaint skipped in one second, asked for again in the next.
+constexpr UINT_PTR kDateRetryTimerId = 9306;
+
 extern int timerRepaintPending; // set by each timer tick, cleared by every completed paint
 extern SYSTEMTIME lastClockReading;
+
+// No clock reading taken and no repaint pending or put off, as at start.
+void ResetClock();
 
 void PaintNote(HWND window);
 
@@ -12,12 +18,6 @@ void PaintNote(HWND window);
 // is in the same second as the previous one, so that a timer-driven repaint may be skipped.
 int ExpandDateMacro(HWND window, char *text);
 
-// Repaints every note at once; with setWrap also switches wrapping on for each of them.
-void RedrawAllNotes(int setWrap);
-
 // The one-second timer of /TIMER: marks the inner part of every date-macro note for repainting.
 // A repaint it skips in the same second is asked for again when the next second begins.
 void CALLBACK DateMacroTimer(HWND, UINT, UINT_PTR, DWORD);
-
-// Invalidates the whole note with background erase and paints it before returning.
-void RepaintNote(HWND window);

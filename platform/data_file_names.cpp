@@ -1,4 +1,4 @@
-#include "app/data_file_names.h"
+#include "platform/data_file_names.h"
 
 #include <cstring>
 

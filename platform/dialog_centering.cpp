@@ -1,8 +1,6 @@
-#include "app/dialog_centering.h"
+#include "platform/dialog_centering.h"
 
-#include "app/commands.h"
-#include "app/program.h"
-#include "settings/defaults.h"
+#include "platform/program.h"
 
 bool CommandCameFromTray() {
     return lastCommandWindow == mainWindow;

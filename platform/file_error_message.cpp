@@ -1,6 +1,6 @@
-#include "app/file_error_message.h"
+#include "platform/file_error_message.h"
 
-#include "app/program.h"
+#include "platform/program.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "app/file_util.h"
+#include "platform/file_util.h"
 
 bool FileExists(const char *path) {
     const DWORD attributes = GetFileAttributesA(path);

@@ -1,4 +1,4 @@
-#include "app/help_file_name.h"
+#include "platform/help_file_name.h"
 
 #include <cstring>
 

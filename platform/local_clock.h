@@ -2,7 +2,7 @@
 #pragma once
 #include <windows.h>
 
-#include "app/local_time.h"
+#include "platform/local_time.h"
 
 inline LocalTime ReadLocalTime() {
     SYSTEMTIME now;

@@ -1,4 +1,4 @@
-#include "app/system_dlls.h"
+#include "platform/system_dlls.h"
 
 // The platform's value, declared only for newer targets than ours.
 constexpr DWORD kSearchSystem32 = 0x00000800; // LOAD_LIBRARY_SEARCH_SYSTEM32

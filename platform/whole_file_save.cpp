@@ -1,8 +1,9 @@
-#include "app/whole_file_save.h"
+#include "platform/whole_file_save.h"
 
-#include "app/file_error_message.h"
-#include "app/file_util.h"
+#include "platform/file_error_message.h"
+#include "platform/file_util.h"
 
+#include <set>
 #include <string>
 
 static const char *const kScratchSuffixes[] = {".new", ".new1", ".new2", ".new3"};
@@ -68,14 +69,20 @@ DWORD ReplaceWholeFileBytes(const char *path, const void *bytes, DWORD size) {
         [&](const char *target) { return WriteWholeFile(target, OPEN_ALWAYS, bytes, size, opened); });
 }
 
-void ReportSaveOutcome(SaveFailureRun &run, const char *path, DWORD error) {
+// The files whose last save failed.
+static std::set<std::string> failingFiles;
+
+void ReportSaveOutcome(const char *path, DWORD error) {
     if (!error) {
-        run.failing = false;
+        failingFiles.erase(path);
         return;
     }
-    if (run.failing) return;
     // Marked first: the warning's own message loop may run another save of the same file.
-    run.failing = true;
+    if (!failingFiles.insert(path).second) return;
     ShowFileErrorMessage(path, "このファイルに保存できません.", error,
                          "内容はメモリに残り, 次の保存でもう一度書き込みます.");
+}
+
+void ForgetSaveFailures() {
+    failingFiles.clear();
 }

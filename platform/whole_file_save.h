@@ -26,10 +26,9 @@ DWORD ReplaceWholeFile(const char *path, const ScratchWriter &writeScratch,
 // The same for new content held in memory.
 DWORD ReplaceWholeFileBytes(const char *path, const void *bytes, DWORD size);
 
-// One file's run of failed saves: only its first failure is reported, and the next success ends
-// it. The content stays in memory and every save tries again.
-struct SaveFailureRun {
-    bool failing;
-};
-// Records a save's outcome (0 for success) and shows the warning when a run of failures begins.
-void ReportSaveOutcome(SaveFailureRun &run, const char *path, DWORD error);
+// Records a save's outcome (0 for success) and shows the warning when a run of failed saves of
+// that file begins: only its first failure is reported, and the next success ends it. The content
+// stays in memory and every save tries again.
+void ReportSaveOutcome(const char *path, DWORD error);
+// Forgets every run of failures, as at start.
+void ForgetSaveFailures();

@@ -1,8 +1,8 @@
 // The "整列方法" page: corner, direction, sort key and order of the arrangement.
 #include "settings/property_pages.h"
 
-#include "notes/arrangement.h"
 #include "res/resource.h"
+#include "settings/arrangement_choices.h"
 #include "settings/settings.h"
 #include "store/note_table.h"
 

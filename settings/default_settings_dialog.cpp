@@ -1,6 +1,7 @@
 #include "settings/default_settings_dialog.h"
 
-#include "app/program.h"
+#include "platform/program.h"
+#include "platform/program_files.h"
 #include "res/resource.h"
 #include "settings/defaults.h"
 #include "settings/defaults_file.h"

@@ -1,15 +1,14 @@
 #include "settings/defaults.h"
 
-#include "app/commands.h"
-#include "notes/arrangement.h"
-#include "notes/paint_note.h"
+#include "platform/program.h"
+#include "settings/arrangement_choices.h"
 #include "settings/settings.h"
 #include "store/note_table.h"
 
 #include <cstring>
 
 TemplateNote templateNote;
-int screenWidth, screenHeight;
+COLORREF customColors[16];
 
 constexpr uint32_t kBuiltInBackColor = 0x80FFFF; // light yellow
 
@@ -43,7 +42,6 @@ void ResetDefaults() {
     std::memset(customColors, 0, sizeof customColors);
     std::memset(NoteTable, 0, kTableBytes);
     std::memset(UndoTable, 0, kTableBytes);
-    lastClockReading.wSecond = 99; // no reading has it, so the first one counts as a change
     RestoreBuiltInTemplate();
 }
 

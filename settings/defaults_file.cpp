@@ -1,7 +1,8 @@
 #include "settings/defaults_file.h"
 
-#include "app/program.h"
-#include "app/whole_file_save.h"
+#include "platform/program.h"
+#include "platform/program_files.h"
+#include "platform/whole_file_save.h"
 #include "settings/defaults.h"
 #include "settings/defaults_record.h"
 #include "settings/settings.h"
@@ -21,8 +22,6 @@ void LoadDefaultsFile(int applyToSlot) {
     if (applyToSlot == 1) ApplyTemplateToRecord(NoteTable[0]);
 }
 
-static SaveFailureRun defaultsSaveRun;
-
 // Only an open note has attributes to save. For any other window (the main window, or a note
 // removed while the dialog was up) the file and the template are left as they are: a free
 // slot would make every new note zero pixels wide and high.
@@ -31,7 +30,7 @@ void SaveDefaultsFile(HWND window, uint16_t mask) {
     if (index >= noteCount) return;
     const DefaultsRecord record = MakeDefaultsRecord(NoteTable[index], mask);
     const DWORD error = ReplaceWholeFileBytes(defaultsPath, &record, sizeof record);
-    ReportSaveOutcome(defaultsSaveRun, defaultsPath, error);
+    ReportSaveOutcome(defaultsPath, error);
     if (error) return; // the template keeps its values
     // Read back, so the template and the inheritance settings change at once; slot 0 keeps its note.
     LoadDefaultsFile(0);

@@ -1,10 +1,10 @@
 // The "その他" page: note spacing, the history log, the input method, and wrapping every note.
 #include "settings/property_pages.h"
 
-#include "notes/paint_note.h"
 #include "res/resource.h"
 #include "settings/settings.h"
 #include "settings/spacing_text.h"
+#include "store/note_table.h"
 
 #include <string>
 

@@ -1,8 +1,8 @@
 #include "settings/property_sheet.h"
 
-#include "app/dialog_centering.h"
-#include "app/program.h"
-#include "app/system_dlls.h"
+#include "platform/dialog_centering.h"
+#include "platform/program.h"
+#include "platform/system_dlls.h"
 #include "res/resource.h"
 #include "settings/property_pages.h"
 

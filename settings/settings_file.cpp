@@ -1,9 +1,10 @@
 // The settings file, read and written one key at a time through the profile functions.
 #include "settings/settings.h"
 
-#include "app/file_util.h"
-#include "app/program.h"
-#include "app/whole_file_save.h"
+#include "platform/file_util.h"
+#include "platform/program.h"
+#include "platform/program_files.h"
+#include "platform/whole_file_save.h"
 #include "settings/profile_number.h"
 #include "settings/settings_table.h"
 
@@ -20,8 +21,6 @@ void LoadSettings() {
         ApplySettingValue(entry, value);
     }
 }
-
-static SaveFailureRun settingsSaveRun;
 
 // Writes the integer keys through the profile functions; 0 or the platform's error.
 static DWORD WriteSettingKeys(const char *path) {
@@ -57,5 +56,5 @@ static DWORD WriteSettingsInPlace(const char *path) {
 
 void SaveSettings() {
     const DWORD error = ReplaceWholeFile(settingsPath, WriteSettingsScratch, WriteSettingsInPlace);
-    ReportSaveOutcome(settingsSaveRun, settingsPath, error);
+    ReportSaveOutcome(settingsPath, error);
 }

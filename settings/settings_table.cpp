@@ -1,6 +1,6 @@
 #include "settings/settings_table.h"
 
-#include "notes/arrangement.h"
+#include "settings/arrangement_choices.h"
 #include "settings/profile_number.h"
 #include "settings/settings.h"
 

@@ -1,6 +1,6 @@
 #include "store/note_table.h"
 
-#include "app/program.h"
+#include "platform/program.h"
 
 #include <cstring>
 
@@ -31,6 +31,23 @@ int FindNote(HWND window) {
     for (int i = 0; i < noteCount; ++i)
         if (NoteTable[i].window == handle) return i;
     return noteCount;
+}
+
+void ReplaceNoteText(int index, const char (&text)[kTextSize]) {
+    UndoTable[index] = NoteTable[index];
+    std::memcpy(NoteTable[index].text, text, kTextSize);
+}
+
+void RepaintNote(HWND window) {
+    InvalidateRect(window, nullptr, TRUE);
+    UpdateWindow(window);
+}
+
+void RedrawAllNotes(int setWrap) {
+    for (int i = 0; i < noteCount; ++i) {
+        if (setWrap) NoteTable[i].wrapFlag = 1;
+        RepaintNote(NoteWindowOf(NoteTable[i]));
+    }
 }
 
 // A window size as the window's user data holds it: never 0, which means none is held; 0 for a

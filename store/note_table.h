@@ -27,6 +27,14 @@ void ReleaseNoteTables();
 // The slot of the open note with this window, or noteCount when there is none.
 int FindNote(HWND window);
 
+// The note in the slot takes the whole text field; its record as it was becomes its undo copy.
+void ReplaceNoteText(int index, const char (&text)[kTextSize]);
+
+// Invalidates the whole note with background erase and paints it before returning.
+void RepaintNote(HWND window);
+// Repaints every note at once; with setWrap also switches wrapping on for each of them.
+void RedrawAllNotes(int setWrap);
+
 // Removes the note in the slot (compacting both tables) and destroys its window; -1 destroys
 // the hidden main window instead, which ends the program's message loop.
 void CloseNote(int index);

@@ -1,10 +1,10 @@
 #include "store/notes_file.h"
 
-#include "app/file_error_message.h"
-#include "app/file_util.h"
-#include "app/program.h"
-#include "app/whole_file_save.h"
-#include "settings/settings.h"
+#include "platform/file_error_message.h"
+#include "platform/file_util.h"
+#include "platform/program.h"
+#include "platform/program_files.h"
+#include "platform/whole_file_save.h"
 #include "store/note_table.h"
 
 #include <string>
@@ -87,17 +87,9 @@ static bool AnyNoteHasText() {
     return false;
 }
 
-static SaveFailureRun notesSaveRun;
-
 // Replaced in one step, so a crash or a full disk at any moment leaves the old or the new file.
 void SaveNotesFile() {
     const int records = recordsToSave < 0 ? 0 : recordsToSave;
     const DWORD size = AnyNoteHasText() ? static_cast<DWORD>(records) * sizeof(NoteRecord) : 0;
-    ReportSaveOutcome(notesSaveRun, notesPath, ReplaceWholeFileBytes(notesPath, NoteTable, size));
-}
-
-void SaveAll() {
-    recordsToSave = noteCount;
-    SaveNotesFile();
-    SaveSettings();
+    ReportSaveOutcome(notesPath, ReplaceWholeFileBytes(notesPath, NoteTable, size));
 }

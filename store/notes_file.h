@@ -16,5 +16,3 @@ bool NotesFileReadable();
 bool LoadNotesFile();
 // Writes slots 0 .. recordsToSave-1, or nothing when every open note is empty.
 void SaveNotesFile();
-// recordsToSave := noteCount, then the notes file, then the settings file.
-void SaveAll();

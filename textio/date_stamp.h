@@ -1,6 +1,7 @@
 // Date stamps for the memo input: the nine formats, and putting a stamp in front of a text.
 #pragma once
-#include "app/local_time.h"
+
+#include "platform/local_time.h"
 #include <cstddef>
 
 constexpr int kStampFormatCount = 9;

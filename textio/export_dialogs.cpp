@@ -1,13 +1,21 @@
 // The two dialogs of the export: the file format (CSV only with Shift) and the CSV columns.
 #include "textio/export_notes.h"
 
-#include "app/dialog_centering.h"
-#include "app/program.h"
+#include "platform/dialog_centering.h"
+#include "platform/program.h"
 #include "res/resource.h"
 
 int csvAllowed;
 int exportFormat = IDC_FORMAT_TEXT;
 int csvColumns[kCsvColumnCount] = {1, 1, 1, 1, 1, 1};
+
+void ResetExportChoices() {
+    csvAllowed = 0;
+    exportFormat = IDC_FORMAT_TEXT;
+    for (int &column : csvColumns)
+        column = 1;
+    exportPath[0] = '\0';
+}
 
 static void OnFormatInit(HWND dialog) {
     exportFormat = IDC_FORMAT_TEXT;

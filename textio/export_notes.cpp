@@ -1,8 +1,8 @@
 // The file-output command and the writing of the export file.
 #include "textio/export_notes.h"
 
-#include "app/commands.h"
-#include "app/file_util.h"
+#include "platform/file_util.h"
+#include "platform/keyboard.h"
 #include "res/resource.h"
 #include "store/note_table.h"
 

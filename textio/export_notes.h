@@ -11,6 +11,9 @@ extern int exportFormat;                 // IDC_FORMAT_TEXT or IDC_FORMAT_CSV
 extern int csvColumns[kCsvColumnCount];  // 1 for each column to fill; kept for the run
 extern char exportPath[kExportPathSize]; // the file chosen in the save-file dialog
 
+// The choices as the program starts: text, every CSV column, no file.
+void ResetExportChoices();
+
 // The file-output command: format dialog, column dialog for CSV, save-file dialog, writing.
 void RunExportSequence(HWND window);
 

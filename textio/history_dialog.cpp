@@ -2,8 +2,9 @@
 // to page through them; choosing one hands its text back to the History command.
 #include "textio/history_log.h"
 
-#include "app/dialog_centering.h"
-#include "app/program.h"
+#include "platform/dialog_centering.h"
+#include "platform/program.h"
+#include "platform/program_files.h"
 #include "res/resource.h"
 #include "textio/history_loader.h"
 

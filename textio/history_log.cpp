@@ -1,9 +1,10 @@
 // Appending peeled-off notes to the history log.
 #include "textio/history_log.h"
 
-#include "app/file_util.h"
-#include "app/local_clock.h"
-#include "app/program.h"
+#include "platform/file_util.h"
+#include "platform/local_clock.h"
+#include "platform/program.h"
+#include "platform/program_files.h"
 #include "store/note_table.h"
 #include "textio/log_format.h"
 #include "textio/text_lines.h"

@@ -1,7 +1,7 @@
 #include "textio/input_format_dialog.h"
 
-#include "app/local_clock.h"
-#include "app/program.h"
+#include "platform/local_clock.h"
+#include "platform/program.h"
 #include "res/resource.h"
 
 char stampText[kStampTextSize];

@@ -1,6 +1,7 @@
 // The byte layout of the history log: each entry is a header line, the note's text and a line feed.
 #pragma once
-#include "app/local_time.h"
+
+#include "platform/local_time.h"
 #include <cstddef>
 
 constexpr char kEntryStart = '\f';                    // a form feed starts every entry

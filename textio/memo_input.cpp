@@ -1,6 +1,6 @@
 #include "textio/memo_input.h"
 
-#include "app/program.h"
+#include "platform/program.h"
 #include "res/resource.h"
 #include "settings/settings.h"
 #include "store/note_record.h"

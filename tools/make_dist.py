@@ -21,7 +21,7 @@ FILE_ATTRIBUTE_ARCHIVE = 0x20
 
 
 def version():
-    with open(os.path.join(TOP, "app", "program.h"), encoding="utf-8") as f:
+    with open(os.path.join(TOP, "platform", "program.h"), encoding="utf-8") as f:
         return re.search(r'#define PROGRAM_VERSION "([^"]+)"', f.read()).group(1)
 
 

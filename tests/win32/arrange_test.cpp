@@ -1,8 +1,10 @@
 #include "tests/win32/harness.h"
 
 #include "app/commands.h"
-#include "app/program.h"
+#include "app/save_all.h"
 #include "notes/arrange_notes.h"
+#include "platform/program.h"
+#include "platform/program_files.h"
 #include "res/resource.h"
 #include "settings/defaults.h"
 #include "settings/settings.h"

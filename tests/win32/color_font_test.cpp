@@ -1,8 +1,10 @@
 #include "tests/win32/harness.h"
 
 #include "app/commands.h"
-#include "app/program.h"
+#include "platform/program.h"
+#include "platform/program_files.h"
 #include "res/resource.h"
+#include "settings/defaults.h"
 #include "store/note_table.h"
 
 #include <cstring>

@@ -1,8 +1,9 @@
 #include "tests/win32/harness.h"
 
 #include "app/commands.h"
-#include "app/program.h"
 #include "notes/create_note.h"
+#include "platform/program.h"
+#include "platform/program_files.h"
 #include "res/resource.h"
 #include "settings/default_settings_dialog.h"
 #include "settings/defaults.h"

@@ -1,8 +1,9 @@
 #include "tests/win32/harness.h"
 
-#include "app/program.h"
 #include "notes/create_note.h"
-#include "notes/note_window.h"
+#include "notes/note_mouse.h"
+#include "platform/program.h"
+#include "platform/program_files.h"
 #include "store/note_table.h"
 #include "store/notes_file.h"
 

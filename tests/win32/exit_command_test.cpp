@@ -2,7 +2,8 @@
 #include "tests/win32/window_watch.h"
 
 #include "app/commands.h"
-#include "app/program.h"
+#include "platform/program.h"
+#include "platform/program_files.h"
 #include "res/resource.h"
 #include "store/note_table.h"
 

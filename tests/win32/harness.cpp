@@ -1,13 +1,11 @@
 #include "tests/win32/harness.h"
 
-#include "app/background_bitmap.h"
 #include "app/commands.h"
-#include "app/program.h"
+#include "app/startup.h"
 #include "notes/create_note.h"
-#include "notes/note_window.h"
-#include "notes/paint_note.h"
+#include "platform/program.h"
+#include "platform/program_files.h"
 #include "settings/defaults.h"
-#include "settings/settings.h"
 #include "store/note_table.h"
 
 #include <cstring>
@@ -26,25 +24,20 @@ static void StartProgramOnce() {
     BuildNoteMenu();
 }
 
-static void ResetProgramState() {
-    ResetDefaults();
-    recordsToSave = -1; // as after start-up
-    openEmptyFirst = openInputAtOnce = logEnabled = imeControl = 0;
-    backgroundBitmapPath[0] = '\0';
-    ReleaseBackgroundBitmap();
-    timerMode = requireSavedNotes = ignoreSettings = perPathInstance = 0;
-    lastCommandWindow = nullptr;
-    KillTimer(mainWindow, kDateRetryTimerId); // a clock repaint put off by an earlier test
-    timerRepaintPending = 0;
-    dragActive = resizeArmed = false;
+// The program as started without switches, its start-up over.
+static void ResetToStart() {
+    char noSwitches[] = "";
+    ReadSwitches(noSwitches);
+    ResetProgramState();
+    recordsToSave = -1;
 }
 
 void ProgramTest::SetUp() {
     StartProgramOnce();
     CloseAllNotes();
     folder = MakeTempFolder();
-    DeriveDataFileNames((folder + "tavlo.exe").c_str());
-    ResetProgramState();
+    DeriveProgramFileNames((folder + "tavlo.exe").c_str());
+    ResetToStart();
     SetShift(false);
 }
 

@@ -2,7 +2,8 @@
 #include "tests/log_samples.h"
 
 #include "app/commands.h"
-#include "app/program.h"
+#include "platform/program.h"
+#include "platform/program_files.h"
 #include "res/resource.h"
 #include "settings/defaults.h"
 #include "settings/settings.h"

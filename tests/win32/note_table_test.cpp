@@ -1,6 +1,6 @@
 #include "tests/win32/harness.h"
 
-#include "app/program.h"
+#include "platform/program.h"
 #include "store/note_table.h"
 
 #include <cstring>

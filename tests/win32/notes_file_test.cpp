@@ -1,6 +1,8 @@
 #include "tests/win32/harness.h"
 
-#include "app/program.h"
+#include "app/save_all.h"
+#include "platform/program.h"
+#include "platform/program_files.h"
 #include "settings/defaults.h"
 #include "settings/defaults_file.h"
 #include "store/note_table.h"

@@ -1,9 +1,9 @@
 #include "tests/win32/harness.h"
 
-#include "app/background_bitmap.h"
-#include "app/program.h"
+#include "notes/background_bitmap.h"
 #include "notes/date_macro.h"
 #include "notes/paint_note.h"
+#include "platform/program.h"
 #include "store/note_table.h"
 
 #include <cstring>

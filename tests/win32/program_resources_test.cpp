@@ -1,7 +1,7 @@
 #include "tests/win32/harness.h"
 
-#include "app/program.h"
 #include "app/tray_icon.h"
+#include "platform/program.h"
 
 #include <set>
 

@@ -1,14 +1,13 @@
 #include "tests/win32/harness.h"
 
 #include "app/commands.h"
-#include "app/program.h"
+#include "platform/program.h"
+#include "platform/system_dlls.h"
 #include "res/resource.h"
 #include "settings/defaults.h"
 #include "settings/property_sheet.h"
 #include "settings/settings.h"
 #include "store/note_table.h"
-
-#include "app/system_dlls.h"
 
 #include <commctrl.h>
 

@@ -1,12 +1,12 @@
 #include "tests/win32/harness.h"
 
 #include "app/about_box.h"
-#include "app/background_bitmap.h"
 #include "app/commands.h"
-#include "app/program.h"
 #include "app/single_instance.h"
 #include "app/splash.h"
 #include "app/tray_icon.h"
+#include "notes/background_bitmap.h"
+#include "platform/program.h"
 #include "res/resource.h"
 #include "store/note_table.h"
 

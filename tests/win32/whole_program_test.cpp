@@ -1,6 +1,7 @@
 #include "tests/win32/harness.h"
 
-#include "app/program.h"
+#include "platform/program.h"
+#include "platform/program_files.h"
 #include "res/resource.h"
 #include "settings/defaults.h"
 #include "settings/settings.h"
