@@ -2,16 +2,16 @@
 
 #include "platform/dialog_centering.h"
 #include "platform/program.h"
+#include "platform/wide_text.h"
 #include "res/resource.h"
 
 // Short enough for one line of the text control in the dialog's font.
 static const char kMakerNotice[] = "(C) 2026 The Tavlo developers";
 
 static INT_PTR OnInitAbout(HWND dialog) {
-    char text[256];
-    int length = wsprintfA(text, "%s    [Win32版]\nVersion %s\n\n", PROGRAM_NAME, PROGRAM_VERSION);
-    lstrcpynA(text + length, kMakerNotice, sizeof text - length);
-    SetDlgItemTextA(dialog, IDC_ABOUT_TEXT, text);
+    const std::string text =
+        PROGRAM_NAME "    [Win32版]\nVersion " PROGRAM_VERSION "\n\n" + std::string(kMakerNotice);
+    SetControlText932(dialog, IDC_ABOUT_TEXT, text.c_str());
     SetFocus(GetDlgItem(dialog, IDOK));
     CenterIfFromTray(dialog);
     return TRUE;
@@ -30,5 +30,5 @@ static INT_PTR CALLBACK AboutProc(HWND dialog, UINT message, WPARAM wParam, LPAR
 }
 
 INT_PTR ShowAboutBox(HWND owner) {
-    return DialogBoxParamA(programInstance, MAKEINTRESOURCEA(IDD_ABOUT), owner, AboutProc, 0);
+    return DialogBoxParamW(programInstance, MAKEINTRESOURCEW(IDD_ABOUT), owner, AboutProc, 0);
 }

@@ -1,36 +1,53 @@
-// Copy and paste of a note's text, as plain text (CF_TEXT) only.
+// Copy and paste of a note's text: Unicode text for every program, and the Shift-JIS bytes
+// themselves with their locale, so that nothing is lost between copies of this program.
 #include "app/commands.h"
 
 #include "app/clipboard_text.h"
+#include "platform/wide_text.h"
 #include "store/note_table.h"
+#include "textio/text_lines.h"
 
 #include <cstring>
+#include <string>
 
-// A movable block with the whole text field and one zero byte more, so that it always ends in a
-// terminator; null when no memory is to be had.
-static HGLOBAL TextBlock(const NoteRecord &note) {
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, kTextSize + 1);
+// The locale of the Shift-JIS text, so that the platform converts it with code page 932.
+constexpr LCID kJapanese = MAKELCID(MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT), SORT_DEFAULT); // 0x0411
+
+// A movable block of the given size, zero-filled, starting with the bytes; null when no memory
+// is to be had.
+static HGLOBAL BlockOf(const void *bytes, size_t size, size_t blockSize) {
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, blockSize);
     if (!block) return nullptr;
-    void *bytes = GlobalLock(block);
-    if (!bytes) {
+    void *data = GlobalLock(block);
+    if (!data) {
         GlobalFree(block);
         return nullptr;
     }
-    std::memcpy(bytes, note.text, kTextSize);
+    std::memcpy(data, bytes, size);
     GlobalUnlock(block);
     return block;
 }
 
+// The clipboard owns a block once it has taken it; a refused block is still ours to free.
+static void Offer(UINT format, HGLOBAL block) {
+    if (block && !SetClipboardData(format, block)) GlobalFree(block);
+}
+
+// The whole text field and one zero byte more, so that it always ends in a terminator.
 int CopyNoteText(HWND window) {
     if (!OpenClipboard(window)) return 0;
-    HGLOBAL block = TextBlock(NoteTable[FindNote(window)]);
-    if (!block) {
+    const NoteRecord &note = NoteTable[FindNote(window)];
+    HGLOBAL text = BlockOf(note.text, kTextSize, kTextSize + 1);
+    if (!text) {
         CloseClipboard(); // the clipboard keeps what it held
         return 0;
     }
+    const std::wstring wide = Wide(note.text, NoteTextLength(note.text));
     EmptyClipboard();
-    // The clipboard owns the block once it has taken it; a refused block is still ours to free.
-    if (!SetClipboardData(CF_TEXT, block)) GlobalFree(block);
+    Offer(CF_UNICODETEXT,
+          BlockOf(wide.c_str(), wide.size() * sizeof(wchar_t), (wide.size() + 1) * sizeof(wchar_t)));
+    Offer(CF_TEXT, text);
+    Offer(CF_LOCALE, BlockOf(&kJapanese, sizeof kJapanese, sizeof kJapanese));
     CloseClipboard();
     return 1;
 }
@@ -43,11 +60,25 @@ static void TakeText(HWND window, const char *text, size_t blockSize) {
     RepaintNote(window);
 }
 
+// Unicode text becomes Shift-JIS, a character without a code there what the conversion makes of
+// it, and is cut at 1023 bytes on a character boundary.
+static void TakeUnicodeText(HWND window, const wchar_t *text, size_t blockSize) {
+    const std::string narrow = Narrow(text, wcsnlen(text, blockSize / sizeof(wchar_t)));
+    TakeText(window, narrow.c_str(), WholeCharactersWithin(narrow, kMaxTextBytes));
+}
+
+// Unicode text when it is offered, else the bytes of plain text.
 int PasteNoteText(HWND window) {
     if (!OpenClipboard(window)) return 0;
-    HANDLE data = IsClipboardFormatAvailable(CF_TEXT) ? GetClipboardData(CF_TEXT) : nullptr;
-    if (const char *text = data ? static_cast<const char *>(GlobalLock(data)) : nullptr) {
-        TakeText(window, text, GlobalSize(data));
+    const UINT format = IsClipboardFormatAvailable(CF_UNICODETEXT) ? CF_UNICODETEXT
+                        : IsClipboardFormatAvailable(CF_TEXT)      ? CF_TEXT
+                                                                   : 0;
+    HANDLE data = format ? GetClipboardData(format) : nullptr;
+    if (const void *text = data ? GlobalLock(data) : nullptr) {
+        if (format == CF_UNICODETEXT)
+            TakeUnicodeText(window, static_cast<const wchar_t *>(text), GlobalSize(data));
+        else
+            TakeText(window, static_cast<const char *>(text), GlobalSize(data));
         GlobalUnlock(data);
     }
     CloseClipboard();

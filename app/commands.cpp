@@ -10,6 +10,7 @@
 #include "platform/keyboard.h"
 #include "platform/program.h"
 #include "platform/program_files.h"
+#include "platform/wide_text.h"
 #include "res/resource.h"
 #include "settings/default_settings_dialog.h"
 #include "settings/defaults.h"
@@ -38,7 +39,7 @@ using CommandFunction = bool (*)(HWND window);
 
 static bool MemoInputCommand(HWND window) {
     if (NoteIndex(window) < 0) return false;
-    SendMessageA(window, WM_LBUTTONDBLCLK, 0, 0);
+    SendMessageW(window, WM_LBUTTONDBLCLK, 0, 0);
     return true;
 }
 
@@ -73,7 +74,7 @@ static bool NewNoteCommand(HWND window) {
         if (!InvokerStillThere(window)) return true; // the sheet may have changed settings
     }
     if (CreateNoteFrom(window) && openInputAtOnce)
-        SendMessageA(NoteWindowOf(NoteTable[noteCount - 1]), WM_LBUTTONDBLCLK, 0, 0);
+        SendMessageW(NoteWindowOf(NoteTable[noteCount - 1]), WM_LBUTTONDBLCLK, 0, 0);
     return true;
 }
 
@@ -173,14 +174,14 @@ static bool TaskbarCommand(HWND window) {
 static bool BackColorCommand(HWND window) {
     const int index = NoteIndex(window);
     if (index < 0) return false;
-    CHOOSECOLORA choice = {};
+    CHOOSECOLORW choice = {};
     choice.lStructSize = sizeof choice;
     choice.hwndOwner = window;
     choice.hInstance = reinterpret_cast<HWND>(programInstance);
     choice.rgbResult = NoteTable[index].backColor;
     choice.lpCustColors = customColors;
     choice.Flags = CC_RGBINIT;
-    if (!ChooseColorA(&choice)) return false;
+    if (!ChooseColorW(&choice)) return false;
     const int after = NoteIndex(window);
     if (after < 0) return false;
     NoteTable[after].backColor = choice.rgbResult;
@@ -191,14 +192,12 @@ static bool BackColorCommand(HWND window) {
 static bool FontCommand(HWND window) {
     const int index = NoteIndex(window);
     if (index < 0) return false;
-    LOGFONTA font;
-    std::memcpy(&font, &NoteTable[index].font, sizeof font);
-    font.lfFaceName[LF_FACESIZE - 1] = '\0'; // a face name from a file may lack its end
-    CHOOSEFONTA choice = FontDialogFor(NoteTable[index].fontDialog, window, &font);
-    if (!ChooseFontA(&choice)) return false;
+    LOGFONTW font = WideLogFont(*LogFontOf(NoteTable[index]));
+    CHOOSEFONTW choice = FontDialogFor(NoteTable[index].fontDialog, window, &font);
+    if (!ChooseFontW(&choice)) return false;
     const int after = NoteIndex(window);
     if (after < 0) return false;
-    std::memcpy(&NoteTable[after].font, &font, sizeof font);
+    TakeWideLogFont(font, *LogFontOf(NoteTable[after]));
     StoreFontDialog(NoteTable[after].fontDialog, choice);
     PointFontDialogAtOwnFont(NoteTable[after]);
     RepaintNote(window);
@@ -222,7 +221,7 @@ static bool WrapCommand(HWND window) {
 // The help file lies beside the program with the extension .HLP; the viewer opens on its
 // contents and index.
 static bool HelpCommand(HWND window) {
-    WinHelpA(window, helpPath, HELP_FINDER, 0);
+    WinHelpW(window, helpPath, HELP_FINDER, 0);
     return false;
 }
 
@@ -242,8 +241,8 @@ static bool PropertiesCommand(HWND window) {
 }
 
 static bool ExitCommand(HWND) {
-    if (!ShiftHeld() && MessageBoxA(nullptr, " \"" PROGRAM_NAME "\" を終了しますか？ ", "終了確認",
-                                    MB_YESNO | MB_ICONQUESTION) != IDYES)
+    if (!ShiftHeld() && MessageBox932(nullptr, " \"" PROGRAM_NAME "\" を終了しますか？ ", "終了確認",
+                                      MB_YESNO | MB_ICONQUESTION) != IDYES)
         return false;
     SaveAll();
     while (noteCount != 0)

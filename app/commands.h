@@ -20,6 +20,6 @@ void OnTrayNotify(HWND window, WPARAM iconId, LPARAM mouseMessage);
 void BuildNoteMenu();
 void DestroyNoteMenu();
 
-// The clipboard commands: plain text only.
+// The clipboard commands: Unicode text for every program, Shift-JIS text with its locale.
 int CopyNoteText(HWND window);
 int PasteNoteText(HWND window);

@@ -15,7 +15,7 @@ static void ReapplyDisplayMode(HWND window) {
     if (index >= noteCount) return; // closed while the memo was up
     const int mode = ModeOf(NoteTable[index]);
     if (mode <= kModeWallpaper) {
-        SendMessageA(window, WM_COMMAND, IDM_MODE_NORMAL + mode, 0);
+        SendMessageW(window, WM_COMMAND, IDM_MODE_NORMAL + mode, 0);
         return;
     }
     SetDisplayMode(window, mode);

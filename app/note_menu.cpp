@@ -5,6 +5,7 @@
 #include "app/tray_icon.h"
 #include "platform/file_util.h"
 #include "platform/program_files.h"
+#include "platform/wide_text.h"
 #include "res/resource.h"
 #include "store/note_table.h"
 
@@ -56,9 +57,9 @@ static const MenuEntry kMenuTail[] = {
 template <size_t N> static void AppendEntries(HMENU menu, const MenuEntry (&entries)[N]) {
     for (const MenuEntry &e : entries) {
         if (e.id == kSeparator)
-            AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+            AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
         else
-            AppendMenuA(menu, MF_STRING, e.id, e.label);
+            AppendMenuW(menu, MF_STRING, e.id, Wide(e.label).c_str());
     }
 }
 
@@ -67,7 +68,8 @@ void BuildNoteMenu() {
     AppendEntries(noteMenu, kMenuHead);
     displayModeMenu = CreatePopupMenu();
     AppendEntries(displayModeMenu, kDisplayModeEntries);
-    AppendMenuA(noteMenu, MF_POPUP, reinterpret_cast<UINT_PTR>(displayModeMenu), "表示ﾓｰﾄﾞ (&W)");
+    AppendMenuW(noteMenu, MF_POPUP, reinterpret_cast<UINT_PTR>(displayModeMenu),
+                Wide("表示ﾓｰﾄﾞ (&W)").c_str());
     AppendEntries(noteMenu, kMenuTail);
 }
 
@@ -101,7 +103,7 @@ static void UpdateForNote(HWND window) {
         SetChecked(id, false);
     // A mode outside 0-2 (from a damaged file) would otherwise check an unrelated entry for good.
     if (ModeOf(note) <= kModeWallpaper) SetChecked(IDM_MODE_NORMAL + ModeOf(note), true);
-    SetEnabled(IDM_PASTE, IsClipboardFormatAvailable(CF_TEXT));
+    SetEnabled(IDM_PASTE, IsClipboardFormatAvailable(CF_UNICODETEXT) || IsClipboardFormatAvailable(CF_TEXT));
     SetChecked(IDM_WRAP, note.wrapFlag != 0);
     SetChecked(IDM_TASKBAR, note.taskbarFlag == 1);
     SetEnabled(IDM_TASKBAR, ModeOf(note) != kModeWallpaper);
@@ -141,8 +143,8 @@ static void ShowTrayMenu(HWND window) {
     SetForegroundWindow(window);
     const UINT command =
         TrackPopupMenu(noteMenu, TPM_RIGHTBUTTON | TPM_RETURNCMD, cursor.x, cursor.y, 0, window, nullptr);
-    PostMessageA(window, WM_NULL, 0, 0);
-    if (command) SendMessageA(window, WM_COMMAND, command, 0);
+    PostMessageW(window, WM_NULL, 0, 0);
+    if (command) SendMessageW(window, WM_COMMAND, command, 0);
     if (GetForegroundWindow() == window && previous != window && IsWindow(previous))
         SetForegroundWindow(previous);
 }

@@ -1,46 +1,44 @@
 #include "app/single_instance.h"
 
 #include "platform/program.h"
+#include "platform/wide_text.h"
 
-static const char kInstanceName[] = "$$" PROGRAM_NAME "$$";
-static_assert(sizeof kInstanceName <= kInstanceNameSize - MAX_PATH, "room for the path");
+#include <algorithm>
+
+constexpr DWORD kLongestPath = 32768;
+
+// A step that fails keeps the path it was given.
+template <typename Step> static std::wstring PathAfter(const std::wstring &path, Step step) {
+    std::wstring out(kLongestPath, L'\0');
+    const DWORD length = step(path.c_str(), &out[0], kLongestPath);
+    if (length == 0 || length >= kLongestPath) return path;
+    out.resize(length);
+    return out;
+}
+
+// One spelling per file: the full path with long names, in upper case.
+static std::wstring NormalisedPath(const wchar_t *path) {
+    std::wstring normal = PathAfter(path, [](const wchar_t *p, wchar_t *out, DWORD size) {
+        return GetFullPathNameW(p, size, out, nullptr);
+    });
+    normal = PathAfter(normal, GetLongPathNameW);
+    if (!normal.empty()) CharUpperBuffW(&normal[0], static_cast<DWORD>(normal.size()));
+    return normal;
+}
 
 // Object names may not hold a backslash; a module path never holds "/", so this stays one-to-one.
-// Trail bytes of double-byte characters (表 is 95 5C) are left alone.
-static void ReplaceBackslashes(char *name) {
-    for (char *p = name; *p; ++p) {
-        if (IsDBCSLeadByte(static_cast<BYTE>(*p)) && p[1])
-            ++p;
-        else if (*p == '\\')
-            *p = '/';
-    }
-}
-
-// One spelling per file: the full path with long names, in upper case by the code page's own
-// rules, which leave double-byte characters whole. A step that fails keeps the path it was given.
-static void NormalisePath(const char *path, char (&out)[MAX_PATH + 1]) {
-    char full[MAX_PATH + 1];
-    const DWORD fullLength = GetFullPathNameA(path, sizeof full, full, nullptr);
-    if (fullLength == 0 || fullLength >= sizeof full) lstrcpynA(full, path, sizeof full);
-    const DWORD longLength = GetLongPathNameA(full, out, sizeof out);
-    if (longLength == 0 || longLength >= sizeof out) lstrcpynA(out, full, sizeof out);
-    CharUpperBuffA(out, lstrlenA(out));
-}
-
-void SingleInstanceName(const char *executablePath, char (&name)[kInstanceNameSize]) {
-    char path[MAX_PATH + 1] = "";
-    if (executablePath) NormalisePath(executablePath, path);
-    wsprintfA(name, "%s%s", kInstanceName, path);
-    ReplaceBackslashes(name);
+std::wstring SingleInstanceName(const wchar_t *executablePath) {
+    std::wstring name = Wide("$$" PROGRAM_NAME "$$");
+    if (executablePath) name += NormalisedPath(executablePath);
+    std::replace(name.begin(), name.end(), L'\\', L'/');
+    return name;
 }
 
 HANDLE AcquireSingleInstance(bool perPath) {
-    char modulePath[MAX_PATH + 1] = "";
-    if (perPath) GetModuleFileNameA(nullptr, modulePath, MAX_PATH);
-    char name[kInstanceNameSize];
-    SingleInstanceName(perPath ? modulePath : nullptr, name);
-
-    HANDLE object = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 512, name);
+    wchar_t modulePath[kLongestPath] = L"";
+    if (perPath) GetModuleFileNameW(nullptr, modulePath, kLongestPath);
+    const std::wstring name = SingleInstanceName(perPath ? modulePath : nullptr);
+    HANDLE object = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 512, name.c_str());
     if (object && GetLastError() == ERROR_ALREADY_EXISTS) {
         CloseHandle(object);
         ShowErrorMessage(" \"" PROGRAM_NAME "\" は既に起動しています!! ");

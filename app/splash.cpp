@@ -2,6 +2,7 @@
 
 #include "platform/dialog_centering.h"
 #include "platform/program.h"
+#include "platform/wide_text.h"
 #include "res/resource.h"
 
 static INT_PTR CALLBACK SplashProc(HWND, UINT, WPARAM, LPARAM) {
@@ -9,9 +10,9 @@ static INT_PTR CALLBACK SplashProc(HWND, UINT, WPARAM, LPARAM) {
 }
 
 void ShowSplash() {
-    HWND splash = CreateDialogParamA(programInstance, MAKEINTRESOURCEA(IDD_SPLASH), nullptr, SplashProc, 0);
+    HWND splash = CreateDialogParamW(programInstance, MAKEINTRESOURCEW(IDD_SPLASH), nullptr, SplashProc, 0);
     if (!splash) return;
-    SetWindowLongA(splash, GWL_EXSTYLE, GetWindowLongA(splash, GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
+    SetWindowLongW(splash, GWL_EXSTYLE, GetWindowLongW(splash, GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
     RECT r;
     GetWindowRect(splash, &r);
     const POINT p = CenteredPosition(r);
@@ -20,9 +21,7 @@ void ShowSplash() {
     HDC dc = GetDC(splash);
     DrawIcon(dc, 15, 10, programIcon);
     ReleaseDC(splash, dc);
-    char text[64];
-    wsprintfA(text, "%s  Version %s", PROGRAM_NAME, PROGRAM_VERSION);
-    SetDlgItemTextA(splash, IDC_SPLASH_TEXT, text);
+    SetControlText932(splash, IDC_SPLASH_TEXT, PROGRAM_NAME "  Version " PROGRAM_VERSION);
     // The wait deliberately handles no messages: the splash blocks the program for a second.
     // So it is painted now, frame, text and all, or it may show nothing during that second.
     UpdateWindow(splash);

@@ -14,6 +14,7 @@
 #include "platform/program.h"
 #include "platform/program_files.h"
 #include "platform/system_dlls.h"
+#include "platform/wide_text.h"
 #include "platform/whole_file_save.h"
 #include "res/resource.h"
 #include "settings/defaults.h"
@@ -59,19 +60,19 @@ void ResetProgramState() {
 }
 
 bool RegisterNoteClass() {
-    WNDCLASSA windowClass = {};
+    WNDCLASSW windowClass = {};
     windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS; // 11
     windowClass.lpfnWndProc = NoteWindowProc;
     windowClass.hInstance = programInstance;
     windowClass.hIcon = programIcon;
-    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.lpszClassName = kWindowClassName;
-    return RegisterClassA(&windowClass) != 0;
+    return RegisterClassW(&windowClass) != 0;
 }
 
 HWND CreateMainWindow() {
-    mainWindow = CreateWindowExA(WS_EX_TOOLWINDOW, kWindowClassName, PROGRAM_NAME, WS_OVERLAPPEDWINDOW, 0, 0,
-                                 0, 0, nullptr, nullptr, programInstance, nullptr);
+    mainWindow = CreateWindowExW(WS_EX_TOOLWINDOW, kWindowClassName, L"" PROGRAM_NAME, WS_OVERLAPPEDWINDOW, 0,
+                                 0, 0, 0, nullptr, nullptr, programInstance, nullptr);
     return mainWindow;
 }
 
@@ -97,7 +98,7 @@ static bool LoadEverything() {
     BackupNotesFile();
     ResetProgramState();
     LoadDefaultsFile(1);
-    programIcon = LoadIconA(programInstance, IDI_TAVLO);
+    programIcon = LoadIconW(programInstance, L"" IDI_TAVLO);
     RegisterNoteClass();
     CreateMainWindow();
     AddTrayIcon();
@@ -119,10 +120,10 @@ static bool LoadEverything() {
 // The accelerators act on whichever window is in the foreground, not on the message's window.
 static int RunMessageLoop() {
     MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        if (TranslateAcceleratorA(GetForegroundWindow(), accelerators, &message)) continue;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (TranslateAcceleratorW(GetForegroundWindow(), accelerators, &message)) continue;
         TranslateMessage(&message);
-        DispatchMessageA(&message);
+        DispatchMessageW(&message);
     }
     return static_cast<int>(message.wParam);
 }
@@ -150,8 +151,8 @@ int RunProgram(HINSTANCE instance, char *commandTail) {
         return 0;
     }
     InitCommonControlsFromSystem();
-    char modulePath[MAX_PATH + 1] = "";
-    GetModuleFileNameA(nullptr, modulePath, MAX_PATH);
+    wchar_t modulePath[MAX_PATH + 1] = L"";
+    GetModuleFileNameW(nullptr, modulePath, MAX_PATH);
     DeriveProgramFileNames(modulePath);
     if (!LoadEverything()) return 0;
     ShowSplash();
@@ -161,7 +162,7 @@ int RunProgram(HINSTANCE instance, char *commandTail) {
     }
     recordsToSave = -1;
     BuildNoteMenu();
-    accelerators = LoadAcceleratorsA(programInstance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
+    accelerators = LoadAcceleratorsW(programInstance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
     const int status = RunMessageLoop();
     Shutdown();
     return status;

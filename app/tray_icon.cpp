@@ -1,6 +1,7 @@
 #include "app/tray_icon.h"
 
 #include "platform/program.h"
+#include "platform/wide_text.h"
 #include "res/resource.h"
 
 #include <shellapi.h>
@@ -13,27 +14,27 @@ constexpr UINT_PTR kTrayRetryTimerId = 9307; // on mainWindow
 // The tray shows small icons: the icon's own small image, drawn for that size, reads better there
 // than the large one scaled down by the shell.
 HICON TrayIconImage() {
-    static const HICON icon =
-        static_cast<HICON>(LoadImageA(programInstance, IDI_TAVLO, IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                      GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    static const HICON icon = static_cast<HICON>(LoadImageW(programInstance, L"" IDI_TAVLO, IMAGE_ICON,
+                                                            GetSystemMetrics(SM_CXSMICON),
+                                                            GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     return icon ? icon : programIcon;
 }
 
-static NOTIFYICONDATAA TrayRecord() {
-    NOTIFYICONDATAA record = {};
-    record.cbSize = NOTIFYICONDATAA_V1_SIZE; // the first, smallest layout every shell accepts
+static NOTIFYICONDATAW TrayRecord() {
+    NOTIFYICONDATAW record = {};
+    record.cbSize = NOTIFYICONDATAW_V1_SIZE; // the first, smallest layout every shell accepts
     record.hWnd = mainWindow;
     record.uID = kTrayIconId;
     record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     record.uCallbackMessage = kTrayCallbackMessage;
     record.hIcon = TrayIconImage();
-    wsprintfA(record.szTip, "%s Ver.%s", PROGRAM_NAME, PROGRAM_VERSION);
+    lstrcpynW(record.szTip, Wide(PROGRAM_NAME " Ver." PROGRAM_VERSION).c_str(), ARRAYSIZE(record.szTip));
     return record;
 }
 
 static bool NotifyTray(DWORD action) {
-    NOTIFYICONDATAA record = TrayRecord();
-    return Shell_NotifyIconA(action, &record) != FALSE;
+    NOTIFYICONDATAW record = TrayRecord();
+    return Shell_NotifyIconW(action, &record) != FALSE;
 }
 
 // A refused add may still have reached the shell late: an icon that can be changed is there.
@@ -54,6 +55,6 @@ void RemoveTrayIcon() {
 }
 
 UINT TaskbarCreatedMessage() {
-    static const UINT message = RegisterWindowMessageA("TaskbarCreated");
+    static const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
     return message;
 }

@@ -51,5 +51,5 @@ LRESULT CALLBACK NoteWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         AddTrayIcon();
         return 0;
     }
-    return DefWindowProcA(window, message, wParam, lParam);
+    return DefWindowProcW(window, message, wParam, lParam);
 }

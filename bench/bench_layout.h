@@ -6,7 +6,7 @@
 constexpr int kBenchNotes = 99;
 constexpr int kClockNotes = 3; // the clock benchmark shows these and one plain note
 constexpr int kBenchNoteWidth = 108, kBenchNoteHeight = 64;
-constexpr char kFloorClassName[] = "TavloBenchFloor";
+constexpr wchar_t kFloorClassName[] = L"TavloBenchFloor";
 
 // The place of note `index`: nine to a row, eleven rows.
 inline RECT BenchNoteRect(int index) {

@@ -5,6 +5,7 @@
 #include "bench/bench_layout.h"
 
 #include <cstring>
+#include <string>
 
 static HWND clockWindows[kClockNotes];
 
@@ -38,7 +39,7 @@ static LRESULT CALLBACK FloorWindowProc(HWND window, UINT message, WPARAM wParam
         PaintWindow(window);
         return 0;
     }
-    return DefWindowProcA(window, message, wParam, lParam);
+    return DefWindowProcW(window, message, wParam, lParam);
 }
 
 static void CALLBACK ClockTick(HWND, UINT, UINT_PTR, DWORD) {
@@ -48,9 +49,10 @@ static void CALLBACK ClockTick(HWND, UINT, UINT_PTR, DWORD) {
 
 static HWND ShowPopup(int index, const char *text) {
     const RECT r = BenchNoteRect(index);
-    return CreateWindowExA(WS_EX_TOOLWINDOW, kFloorClassName, text, WS_POPUP | WS_VISIBLE, r.left, r.top,
-                           r.right - r.left, r.bottom - r.top, nullptr, nullptr, GetModuleHandleA(nullptr),
-                           nullptr);
+    const std::wstring title(text, text + std::strlen(text)); // the titles are ASCII
+    return CreateWindowExW(WS_EX_TOOLWINDOW, kFloorClassName, title.c_str(), WS_POPUP | WS_VISIBLE, r.left,
+                           r.top, r.right - r.left, r.bottom - r.top, nullptr, nullptr,
+                           GetModuleHandleA(nullptr), nullptr);
 }
 
 static void ShowNotes() {
@@ -70,19 +72,19 @@ static void ShowClocks() {
 }
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
-    WNDCLASSA windowClass = {};
+    WNDCLASSW windowClass = {};
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
     windowClass.lpfnWndProc = FloorWindowProc;
     windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.lpszClassName = kFloorClassName;
-    RegisterClassA(&windowClass);
+    RegisterClassW(&windowClass);
     if (std::strstr(commandLine, "clock"))
         ShowClocks();
     else
         ShowNotes();
     MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0)
-        DispatchMessageA(&message);
+    while (GetMessageW(&message, nullptr, 0, 0) > 0)
+        DispatchMessageW(&message);
     return 0;
 }

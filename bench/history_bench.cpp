@@ -2,6 +2,7 @@
 // opening the same log and reading its last megabyte, the view the loader scans first.
 #include "bench/bench.h"
 
+#include "platform/wide_text.h"
 #include "textio/history_loader.h"
 
 #include <winioctl.h>
@@ -71,7 +72,7 @@ void MeasureHistory(const std::string &folder, Figure &history) {
     const auto entries = std::make_unique<HistoryEntries>();
     for (int run = 0; run < kHistoryRuns; ++run) {
         double start = Now();
-        const LogLoadResult result = LoadHistoryLog(path.c_str(), *entries);
+        const LogLoadResult result = LoadHistoryLog(Wide(path).c_str(), *entries);
         tavloTimes.push_back((Now() - start) * 1000);
         loaded = loaded && result.failedStep == LogLoadStep::Done && entries->count == kHistorySlots;
         start = Now();

@@ -43,7 +43,7 @@ private:
 
 struct WindowCount {
     DWORD processId;
-    const char *className;
+    const wchar_t *className;
     int visible;
 };
 
@@ -51,16 +51,16 @@ static BOOL CALLBACK CountWindow(HWND window, LPARAM param) {
     auto *count = reinterpret_cast<WindowCount *>(param);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    char name[64] = "";
-    GetClassNameA(window, name, sizeof name);
-    if (owner == count->processId && lstrcmpA(name, count->className) == 0 && IsWindowVisible(window))
+    wchar_t name[64] = L"";
+    GetClassNameW(window, name, 64);
+    if (owner == count->processId && lstrcmpW(name, count->className) == 0 && IsWindowVisible(window))
         ++count->visible;
     return TRUE;
 }
 
 // Polls the window list until the process shows `wanted` windows of the class; returns the
 // seconds since `start`, or NaN when they do not appear.
-static double WaitForWindows(const Process &process, const char *className, int wanted, double start) {
+static double WaitForWindows(const Process &process, const wchar_t *className, int wanted, double start) {
     while (Now() - start < kWindowTimeout) {
         WindowCount count = {process.Id(), className, 0};
         EnumWindows(CountWindow, reinterpret_cast<LPARAM>(&count));
@@ -126,7 +126,7 @@ struct StartUpRun {
 
 // One start: the time until the windows are visible, then the private bytes once it is idle.
 static StartUpRun StartOnce(const std::string &folder, const char *exe, const char *arguments,
-                            const char *className) {
+                            const wchar_t *className) {
     const double start = Now();
     Process process(folder, exe, arguments);
     const double seconds = WaitForWindows(process, className, kBenchNotes, start);

@@ -6,6 +6,7 @@
 #include "notes/create_note.h"
 #include "platform/program.h"
 #include "platform/program_files.h"
+#include "platform/wide_text.h"
 #include "store/note_table.h"
 #include "store/notes_file.h"
 
@@ -35,7 +36,7 @@ void MeasureSave(Figure &save) {
     Progress("save with 99 notes: the notes file against a plain atomic replace, 50 of each");
     OpenFullNotes();
     recordsToSave = noteCount; // as every save of all notes sets it
-    const std::string floorPath = std::string(notesPath) + ".floor";
+    const std::string floorPath = Narrow(notesPath) + ".floor";
     const std::string bytes(static_cast<size_t>(noteCount) * sizeof(NoteRecord), 'x');
     std::vector<double> tavloTimes, floorTimes;
     for (int run = 0; run < kSaveRuns; ++run) {
@@ -49,7 +50,7 @@ void MeasureSave(Figure &save) {
     while (noteCount > 0)
         CloseNote(noteCount - 1);
     DeleteFileA(floorPath.c_str());
-    DeleteFileA(notesPath);
+    DeleteFileW(notesPath);
     save.tavlo = Median(tavloTimes);
     save.floor = Median(floorTimes);
 }

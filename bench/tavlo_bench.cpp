@@ -6,6 +6,7 @@
 #include "app/startup.h"
 #include "platform/program.h"
 #include "platform/program_files.h"
+#include "platform/wide_text.h"
 #include "settings/defaults.h"
 #include "store/note_table.h"
 #include "tests/win32/temp_folder.h"
@@ -69,10 +70,10 @@ void StartProgramState(const std::string &folder) {
     programInstance = GetModuleHandleA(nullptr);
     AllocateNoteTables();
     ResetDefaults();
-    programIcon = LoadIconA(programInstance, "TAVLO");
+    programIcon = LoadIconW(programInstance, L"TAVLO");
     RegisterNoteClass();
     CreateMainWindow();
-    DeriveProgramFileNames((folder + "tavlo.exe").c_str());
+    DeriveProgramFileNames(Wide(folder + "tavlo.exe").c_str());
     recordsToSave = -1; // as after start-up
 }
 
@@ -133,7 +134,8 @@ static void WriteTable(const char *path, const std::string &table) {
 }
 
 int main(int argc, char **argv) {
-    const std::string folder = MakeTempFolder();
+    const std::wstring wideFolder = MakeTempFolder();
+    const std::string folder = Narrow(wideFolder); // plain ASCII
     StartProgramState(folder);
     std::vector<Figure> figures = {
         {"start-up with 99 notes", "s", "ratio <= 1.2", GoalKind::Ratio, 1.2, NAN, NAN},
@@ -148,7 +150,7 @@ int main(int argc, char **argv) {
     MeasureSave(figures[2]);
     MeasurePaint(figures[3]);
     MeasureHistory(folder, figures[5]);
-    RemoveFolder(folder);
+    RemoveFolder(wideFolder);
 
     const std::string table = Table(figures);
     _setmode(_fileno(stdout), _O_BINARY); // the same line ends on the screen as in the file

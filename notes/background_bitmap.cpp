@@ -1,5 +1,7 @@
 #include "notes/background_bitmap.h"
 
+#include "platform/wide_text.h"
+
 BYTE *backgroundBitmap;
 DWORD backgroundBitmapSize;
 int backgroundBitmapLoaded;
@@ -18,7 +20,8 @@ void ReleaseBackgroundBitmap() {
 }
 
 void LoadBackgroundBitmap(const char *path) {
-    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE file =
+        CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return;
     // A file of 4 GiB or more cannot be held in one block: it is not loaded, like an empty one.
     LARGE_INTEGER fileSize = {};

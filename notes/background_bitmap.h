@@ -6,5 +6,6 @@ extern BYTE *backgroundBitmap;
 extern DWORD backgroundBitmapSize; // bytes actually read, so the painter can check the headers
 extern int backgroundBitmapLoaded;
 
+// The path is Shift-JIS, as the settings file holds it.
 void LoadBackgroundBitmap(const char *path);
 void ReleaseBackgroundBitmap();

@@ -2,6 +2,7 @@
 
 #include "notes/note_geometry.h"
 #include "platform/program.h"
+#include "platform/wide_text.h"
 #include "settings/defaults.h"
 #include "settings/settings.h"
 #include "store/note_table.h"
@@ -73,7 +74,7 @@ void CreateNote(HWND source, int correct) {
     if (correct) FitNewNote(record);
     const int storedWidth = record.width, storedHeight = record.height;
     HWND window =
-        CreateWindowExA(kNoteExStyle, kWindowClassName, PROGRAM_NAME, kNoteStyle, record.x, record.y,
+        CreateWindowExW(kNoteExStyle, kWindowClassName, L"" PROGRAM_NAME, kNoteStyle, record.x, record.y,
                         record.width, record.height, nullptr, nullptr, programInstance, nullptr);
     // The handle a record brought from the file belongs to the run that saved it: without a
     // window of its own the note holds none. It is still counted, so that its record is kept and
@@ -105,7 +106,7 @@ static ModePlacement PlacementFor(int mode) {
 // A note leaving topmost mode must end its topmost placement explicitly, or placing it at the
 // top would keep it above every other window.
 static void EndTopmostPlacement(HWND window) {
-    if (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST)
+    if (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST)
         SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
@@ -114,7 +115,7 @@ void SetDisplayMode(HWND window, int mode) {
     NoteRecord &record = NoteTable[FindNote(window)];
     ShowWindow(window, SW_HIDE);
     const bool taskbarButton = record.taskbarFlag == 1 && mode != kModeWallpaper;
-    SetWindowLongA(window, GWL_EXSTYLE, taskbarButton ? kTaskbarExStyle : kNoteExStyle);
+    SetWindowLongW(window, GWL_EXSTYLE, taskbarButton ? kTaskbarExStyle : kNoteExStyle);
     record.displayMode = (record.displayMode & 0xFFFF0000u) | static_cast<uint32_t>(mode);
     StoreWindowRect(record, window);
     if (mode != kModeTopmost) EndTopmostPlacement(window);

@@ -1,9 +1,5 @@
 #include "notes/line_layout.h"
 
-bool IsCp932LeadByte(unsigned char byte) {
-    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-}
-
 namespace {
 
 // Walks the text line by line; bytes past maxBytes read as the terminating NUL.

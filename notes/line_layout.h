@@ -5,12 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "platform/shift_jis.h"
+
 // Width in pixels of the first `length` bytes of `text` in the font being drawn with.
 using MeasureWidth = std::function<int(const char *text, size_t length)>;
 using LeadBytePredicate = bool (*)(unsigned char byte);
-
-// The lead bytes of code page 932, for callers without the platform's own test.
-bool IsCp932LeadByte(unsigned char byte);
 
 // A line ends at CR LF or the end of the text; a TAB becomes one blank. With wrapping, a line
 // also ends before the character that would make it wider than widthLimit, unless that

@@ -43,16 +43,16 @@ static void OnPointerMove(HWND window, int x, int y) {
         return;
     }
     if (InGripZone(x, y, client.right, client.bottom)) {
-        SetCursor(LoadCursorA(nullptr, IDC_SIZENWSE));
+        SetCursor(LoadCursorW(nullptr, IDC_SIZENWSE));
         resizeArmed = true;
     } else if (resizeArmed) {
-        SetCursor(LoadCursorA(nullptr, IDC_ARROW));
+        SetCursor(LoadCursorW(nullptr, IDC_ARROW));
         resizeArmed = false;
     }
 }
 
 static void OnButtonDown(HWND window, int x, int y) {
-    if (resizeArmed) SetCursor(LoadCursorA(nullptr, IDC_SIZENWSE));
+    if (resizeArmed) SetCursor(LoadCursorW(nullptr, IDC_SIZENWSE));
     savedForeground = GetForegroundWindow();
     SetForegroundWindow(window);
     savedCapture = SetCapture(window);
@@ -66,7 +66,7 @@ static void OnButtonDown(HWND window, int x, int y) {
 static void FinishDrag(HWND window) {
     StoreWindowRect(NoteTable[FindNote(window)], window);
     if (resizeArmed) {
-        SetCursor(LoadCursorA(nullptr, IDC_ARROW));
+        SetCursor(LoadCursorW(nullptr, IDC_ARROW));
         resizeArmed = false;
     }
     dragActive = false;

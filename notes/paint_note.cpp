@@ -7,6 +7,7 @@
 #include "notes/line_layout.h"
 #include "notes/note_title.h"
 #include "platform/program.h"
+#include "platform/wide_text.h"
 #include "store/note_table.h"
 
 #include <algorithm>
@@ -112,33 +113,31 @@ static void DrawBackgroundBitmap(HDC dc, int width, int height) {
     DeleteObject(bitmap);
 }
 
-static bool IsLeadByte(unsigned char byte) {
-    return IsDBCSLeadByte(byte) != 0;
-}
-
-// Draws the lines from (3, 3) down, one line step apart.
+// Draws the lines from (3, 3) down, one line step apart. Where a line breaks is decided on the
+// Shift-JIS bytes; each line is measured and drawn as the characters they stand for.
 static void DrawNoteText(HDC dc, const char *text, bool wrap, int clientWidth) {
-    TEXTMETRICA metrics;
-    GetTextMetricsA(dc, &metrics);
+    TEXTMETRICW metrics;
+    GetTextMetricsW(dc, &metrics);
     const WORD lineStep = static_cast<WORD>(metrics.tmHeight + metrics.tmExternalLeading);
     const MeasureWidth measure = [dc](const char *s, size_t length) {
+        const std::wstring wide = Wide(s, length);
         SIZE size = {0, 0};
-        GetTextExtentPoint32A(dc, s, static_cast<int>(length), &size);
+        GetTextExtentPoint32W(dc, wide.data(), static_cast<int>(wide.size()), &size);
         return static_cast<int>(size.cx);
     };
     int y = kTextMargin;
     for (const std::string &line :
-         LayOutLines(text, kTextSize, wrap, clientWidth - kWrapMargin, measure, IsLeadByte)) {
-        TextOutA(dc, kTextMargin, y, line.data(), static_cast<int>(line.size()));
+         LayOutLines(text, kTextSize, wrap, clientWidth - kWrapMargin, measure, IsCp932LeadByte)) {
+        const std::wstring wide = Wide(line.data(), line.size());
+        TextOutW(dc, kTextMargin, y, wide.data(), static_cast<int>(wide.size()));
         y += lineStep;
     }
 }
 
 // Background fill, the optional bitmap, then the text in the note's own font and colour.
 static void DrawNoteContents(HDC dc, NoteRecord &note, const char *text, const RECT &client) {
-    LOGFONTA description = *LogFontOf(note);
-    description.lfFaceName[LF_FACESIZE - 1] = '\0'; // a face name from a file may lack its end
-    HFONT font = CreateFontIndirectA(&description);
+    const LOGFONTW description = WideLogFont(*LogFontOf(note));
+    HFONT font = CreateFontIndirectW(&description);
     HGDIOBJ previousFont = SelectObject(dc, font);
     HBRUSH brush = CreateSolidBrush(note.backColor);
     HGDIOBJ previousBrush = SelectObject(dc, brush);
@@ -189,7 +188,7 @@ void PaintNote(HWND window) {
     DrawEdge3D(dc, note.backColor, client.right, client.bottom);
     EndPaint(window, &ps);
     // The title shows the stored text, so a date-macro note is titled with its macro.
-    SetWindowTextA(window, NoteTitle(note.text, kTextSize).c_str());
+    SetWindowText932(window, NoteTitle(note.text, kTextSize).c_str());
     timerRepaintPending = 0;
 }
 

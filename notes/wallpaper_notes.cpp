@@ -10,8 +10,8 @@ bool IsWallpaper(HWND window) {
 }
 
 LRESULT OnNoteActivate(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (!IsWallpaper(window)) return DefWindowProcA(window, message, wParam, lParam);
-    if (message == WM_ACTIVATE) PostMessageA(window, kSettleWallpaperMessage, 0, 0);
+    if (!IsWallpaper(window)) return DefWindowProcW(window, message, wParam, lParam);
+    if (message == WM_ACTIVATE) PostMessageW(window, kSettleWallpaperMessage, 0, 0);
     return kNoActivateAndEat;
 }
 

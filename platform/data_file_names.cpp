@@ -1,14 +1,14 @@
 #include "platform/data_file_names.h"
 
-#include <cstring>
+#include <cwchar>
 
-void DeriveDataFileName(const char *modulePath, const char *extension, char *out, size_t outSize) {
+void DeriveDataFileName(const wchar_t *modulePath, const wchar_t *extension, wchar_t *out, size_t outSize) {
     if (outSize == 0) return;
-    std::strncpy(out, modulePath, outSize - 1);
-    out[outSize - 1] = '\0';
-    char *dot = std::strrchr(out, '.');
-    size_t stem = dot ? static_cast<size_t>(dot - out) : std::strlen(out);
-    const size_t extensionLength = std::strlen(extension);
+    std::wcsncpy(out, modulePath, outSize - 1);
+    out[outSize - 1] = L'\0';
+    wchar_t *dot = std::wcsrchr(out, L'.');
+    size_t stem = dot ? static_cast<size_t>(dot - out) : std::wcslen(out);
+    const size_t extensionLength = std::wcslen(extension);
     if (stem + extensionLength >= outSize) stem = outSize - 1 - extensionLength;
-    std::memcpy(out + stem, extension, extensionLength + 1);
+    std::wmemcpy(out + stem, extension, extensionLength + 1);
 }

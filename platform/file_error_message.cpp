@@ -1,24 +1,23 @@
 #include "platform/file_error_message.h"
 
 #include "platform/program.h"
+#include "platform/wide_text.h"
 
 #include <string>
 
 // The platform's text for an error code, on one line; the code itself when it has none.
-static std::string ErrorText(DWORD error) {
-    char text[512] = "";
-    const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                                        error, 0, text, sizeof text, nullptr);
-    std::string reason(text, length);
-    while (!reason.empty() && (reason.back() == '\r' || reason.back() == '\n' || reason.back() == ' '))
+static std::wstring ErrorText(DWORD error) {
+    wchar_t text[512] = L"";
+    const DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                                        error, 0, text, sizeof text / sizeof *text, nullptr);
+    std::wstring reason(text, length);
+    while (!reason.empty() && (reason.back() == L'\r' || reason.back() == L'\n' || reason.back() == L' '))
         reason.pop_back();
-    char code[32];
-    wsprintfA(code, "(%lu)", error);
-    return reason + code;
+    return reason + L"(" + std::to_wstring(error) + L")";
 }
 
-void ShowFileErrorMessage(const char *path, const char *problem, DWORD error, const char *consequence) {
-    const std::string text =
-        std::string(" ") + path + "\n " + problem + " \n " + ErrorText(error) + " \n " + consequence + " ";
+void ShowFileErrorMessage(const wchar_t *path, const char *problem, DWORD error, const char *consequence) {
+    const std::wstring text = L" " + std::wstring(path) + L"\n " + Wide(problem) + L" \n " +
+                              ErrorText(error) + L" \n " + Wide(consequence) + L" ";
     ShowErrorMessage(text.c_str());
 }

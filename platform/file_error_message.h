@@ -3,5 +3,5 @@
 #include <windows.h>
 
 // A modal warning without owner, as the other failures show them: the file, what went wrong,
-// the platform's own reason, and what follows from it.
-void ShowFileErrorMessage(const char *path, const char *problem, DWORD error, const char *consequence);
+// the platform's own reason, and what follows from it. The texts are Shift-JIS.
+void ShowFileErrorMessage(const wchar_t *path, const char *problem, DWORD error, const char *consequence);

@@ -1,12 +1,12 @@
 #include "platform/file_util.h"
 
-bool FileExists(const char *path) {
-    const DWORD attributes = GetFileAttributesA(path);
+bool FileExists(const wchar_t *path) {
+    const DWORD attributes = GetFileAttributesW(path);
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-void CreateEmptyFileIfMissing(const char *path) {
-    HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+void CreateEmptyFileIfMissing(const wchar_t *path) {
+    HANDLE file = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
 }
 
@@ -15,9 +15,9 @@ bool WriteAllBytes(HANDLE file, const void *bytes, size_t size) {
     return WriteFile(file, bytes, static_cast<DWORD>(size), &written, nullptr) && written == size;
 }
 
-ULONGLONG FileSizeOf(const char *path) {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA(path, &found);
+ULONGLONG FileSizeOf(const wchar_t *path) {
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(path, &found);
     if (search == INVALID_HANDLE_VALUE) return 0;
     FindClose(search);
     return static_cast<ULONGLONG>(found.nFileSizeHigh) << 32 | found.nFileSizeLow;
@@ -26,4 +26,26 @@ ULONGLONG FileSizeOf(const char *path) {
 DWORD LastFailure() {
     const DWORD error = GetLastError();
     return error ? error : ERROR_WRITE_FAULT;
+}
+
+DWORD ReadWholeFile(const wchar_t *path, std::string &bytes) {
+    bytes.clear();
+    HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        const DWORD error = LastFailure();
+        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? 0 : error;
+    }
+    LARGE_INTEGER size = {};
+    DWORD error = GetFileSizeEx(file, &size) ? 0 : LastFailure();
+    if (!error && size.QuadPart > MAXDWORD) error = ERROR_FILE_TOO_LARGE;
+    if (!error) {
+        bytes.resize(static_cast<size_t>(size.QuadPart));
+        DWORD read = 0;
+        if (!bytes.empty() && !ReadFile(file, &bytes[0], static_cast<DWORD>(bytes.size()), &read, nullptr))
+            error = LastFailure();
+        bytes.resize(read);
+    }
+    CloseHandle(file);
+    return error;
 }

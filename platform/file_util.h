@@ -2,13 +2,17 @@
 #pragma once
 #include <windows.h>
 
-bool FileExists(const char *path);
+#include <string>
+
+bool FileExists(const wchar_t *path);
 // Creates the file empty when it does not exist yet.
-void CreateEmptyFileIfMissing(const char *path);
+void CreateEmptyFileIfMissing(const wchar_t *path);
 // Writes every byte or reports failure; a short write counts as a failure.
 bool WriteAllBytes(HANDLE file, const void *bytes, size_t size);
+// Reads the whole file; a missing one reads as empty. 0 or the platform's error.
+DWORD ReadWholeFile(const wchar_t *path, std::string &bytes);
 // The file's whole size, or 0 when it is missing.
-ULONGLONG FileSizeOf(const char *path);
+ULONGLONG FileSizeOf(const wchar_t *path);
 // The platform's error of the call that just failed, never 0: a failure that set no error
 // must not read as success.
 DWORD LastFailure();

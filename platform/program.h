@@ -21,11 +21,13 @@ extern HWND lastCommandWindow;
 // The primary screen in pixels, read when the defaults are reset and when notes are arranged.
 extern int screenWidth, screenHeight;
 
-// The window class of the notes and the main window.
-extern const char kWindowClassName[];
+// The window class of the notes and the main window: the program's name.
+extern const wchar_t kWindowClassName[];
 
 // Shows a window hidden while its frame and place change; the splash and the display modes use it.
 constexpr UINT kHiddenPlacement = SWP_FRAMECHANGED | SWP_HIDEWINDOW | SWP_NOCOPYBITS; // 416
 
-// A modal warning without owner, as start-up failures and the note limit show it.
+// A modal warning without owner, as start-up failures and the note limit show it; the text in
+// Shift-JIS or in UTF-16.
 void ShowErrorMessage(const char *text);
+void ShowErrorMessage(const wchar_t *text);

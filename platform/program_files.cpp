@@ -3,15 +3,15 @@
 #include "platform/data_file_names.h"
 #include "platform/help_file_name.h"
 
-char settingsPath[kPathSize], logPath[kPathSize], defaultsPath[kPathSize];
-char notesPath[kNotesPathSize], backupPath[kPathSize];
-char helpPath[kHelpPathSize];
+wchar_t settingsPath[kPathSize], logPath[kPathSize], defaultsPath[kPathSize];
+wchar_t notesPath[kNotesPathSize], backupPath[kPathSize];
+wchar_t helpPath[kHelpPathSize];
 
-void DeriveProgramFileNames(const char *modulePath) {
-    DeriveDataFileName(modulePath, ".INI", settingsPath, sizeof settingsPath);
-    DeriveDataFileName(modulePath, ".LOG", logPath, sizeof logPath);
-    DeriveDataFileName(modulePath, ".DEF", defaultsPath, sizeof defaultsPath);
-    DeriveDataFileName(modulePath, ".DAT", notesPath, sizeof notesPath);
-    DeriveDataFileName(modulePath, ".OLD", backupPath, sizeof backupPath);
-    DeriveHelpFileName(modulePath, helpPath, sizeof helpPath);
+void DeriveProgramFileNames(const wchar_t *modulePath) {
+    DeriveDataFileName(modulePath, L".INI", settingsPath, kPathSize);
+    DeriveDataFileName(modulePath, L".LOG", logPath, kPathSize);
+    DeriveDataFileName(modulePath, L".DEF", defaultsPath, kPathSize);
+    DeriveDataFileName(modulePath, L".DAT", notesPath, kNotesPathSize);
+    DeriveDataFileName(modulePath, L".OLD", backupPath, kPathSize);
+    DeriveHelpFileName(modulePath, helpPath, kHelpPathSize);
 }

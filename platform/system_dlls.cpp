@@ -44,7 +44,7 @@ bool InitCommonControlsFromSystem() {
     return init && init(&controls);
 }
 
-INT_PTR RunPropertySheet(const PROPSHEETHEADERA *header) {
-    const auto run = ProcOf<INT_PTR(WINAPI *)(const PROPSHEETHEADERA *)>(CommonControls(), "PropertySheetA");
+INT_PTR RunPropertySheet(const PROPSHEETHEADERW *header) {
+    const auto run = ProcOf<INT_PTR(WINAPI *)(const PROPSHEETHEADERW *)>(CommonControls(), "PropertySheetW");
     return run ? run(header) : -1;
 }

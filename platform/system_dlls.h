@@ -14,4 +14,4 @@ void LimitDllSearchToSystem();
 bool InitCommonControlsFromSystem();
 
 // The platform's property sheet; -1 when the common controls cannot be had.
-INT_PTR RunPropertySheet(const PROPSHEETHEADERA *header);
+INT_PTR RunPropertySheet(const PROPSHEETHEADERW *header);

@@ -57,7 +57,7 @@ static INT_PTR OnInitArrangementPage(HWND page) {
     pendingSortOrder = sortOrder;
     ShowPendingValues(page);
     ShowChecks(page, kArrangementChecks, kArrangementCheckCount);
-    SendMessageA(page, WM_COMMAND, MAKEWPARAM(pendingCorner, BN_CLICKED),
+    SendMessageW(page, WM_COMMAND, MAKEWPARAM(pendingCorner, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(page, pendingCorner)));
     CenterSheetIfFromTray(page);
     return TRUE;
@@ -72,7 +72,7 @@ static void ApplyArrangementPage(HWND page) {
     sortOrder = pendingSortOrder;
     StoreChecks(page, kArrangementChecks, kArrangementCheckCount);
     if (arrangeAfterSheet && noteCount != 0)
-        PostMessageA(NoteWindowOf(NoteTable[0]), WM_COMMAND, IDM_ARRANGE, 0);
+        PostMessageW(NoteWindowOf(NoteTable[0]), WM_COMMAND, IDM_ARRANGE, 0);
 }
 
 INT_PTR CALLBACK ArrangementPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {

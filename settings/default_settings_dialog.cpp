@@ -42,7 +42,7 @@ static void OnSave(HWND dialog) {
 
 // No confirmation; the inheritance settings stay as they are.
 static void OnReset(HWND dialog) {
-    DeleteFileA(defaultsPath);
+    DeleteFileW(defaultsPath);
     RestoreBuiltInTemplate();
     EndDialog(dialog, 0);
 }
@@ -69,7 +69,7 @@ static INT_PTR CALLBACK DefaultSettingsProc(HWND dialog, UINT message, WPARAM wP
 }
 
 INT_PTR DefaultSettingsDialog(HWND owner) {
-    const INT_PTR result = DialogBoxParamA(programInstance, MAKEINTRESOURCEA(IDD_DEFAULT_SETTINGS), owner,
+    const INT_PTR result = DialogBoxParamW(programInstance, MAKEINTRESOURCEW(IDD_DEFAULT_SETTINGS), owner,
                                            DefaultSettingsProc, 0);
     return result == 1 ? 1 : 0;
 }

@@ -1,6 +1,7 @@
 #include "settings/defaults.h"
 
 #include "platform/program.h"
+#include "platform/wide_text.h"
 #include "settings/arrangement_choices.h"
 #include "settings/settings.h"
 #include "store/note_table.h"
@@ -18,7 +19,10 @@ void RestoreBuiltInTemplate() {
     templateNote.width = kBuiltInWidth;
     templateNote.height = kBuiltInHeight;
     templateNote.backColor = kBuiltInBackColor;
-    GetObjectA(GetStockObject(SYSTEM_FONT), sizeof(LOGFONTA), &templateNote.font);
+    LOGFONTW systemFont = {};
+    GetObjectW(GetStockObject(SYSTEM_FONT), sizeof systemFont, &systemFont);
+    templateNote.font = LogFontBytes{};
+    TakeWideLogFont(systemFont, *reinterpret_cast<LOGFONTA *>(&templateNote.font));
     templateNote.fontDialog.rgbColors = GetSysColor(COLOR_WINDOWTEXT);
 }
 

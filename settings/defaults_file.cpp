@@ -10,7 +10,7 @@
 
 void LoadDefaultsFile(int applyToSlot) {
     HANDLE file =
-        CreateFileA(defaultsPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+        CreateFileW(defaultsPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     if (file != INVALID_HANDLE_VALUE) {
         DefaultsRecord record;
         DWORD read = 0;

@@ -1,6 +1,7 @@
 // The "その他" page: note spacing, the history log, the input method, and wrapping every note.
 #include "settings/property_pages.h"
 
+#include "platform/wide_text.h"
 #include "res/resource.h"
 #include "settings/settings.h"
 #include "settings/spacing_text.h"
@@ -28,15 +29,8 @@ static void OnOtherCommand(HWND page, int id, int notice) {
     if (id != IDC_SPACING || notice == EN_CHANGE) MarkPageChanged(page);
 }
 
-static std::string SpacingText(HWND page) {
-    const HWND edit = GetDlgItem(page, IDC_SPACING);
-    std::string text(GetWindowTextLengthA(edit) + 1, '\0');
-    GetWindowTextA(edit, &text[0], static_cast<int>(text.size()));
-    return text;
-}
-
 static void ApplyOtherPage(HWND page) {
-    noteSpacing = SpacingFromText(SpacingText(page).c_str());
+    noteSpacing = SpacingFromText(ControlText932(page, IDC_SPACING).c_str());
     StoreChecks(page, kOtherChecks, kOtherCheckCount);
     if (CheckState(page, IDC_WRAP_ALL)) RedrawAllNotes(1);
 }

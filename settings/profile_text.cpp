@@ -1,5 +1,7 @@
 #include "settings/profile_text.h"
 
+#include "platform/shift_jis.h"
+
 #include <cstring>
 
 namespace {
@@ -30,8 +32,7 @@ struct KeyPlace {
 
 // Shift-JIS lead bytes; the trail byte after one may look like an ASCII letter, '[' or ']'.
 static bool IsLeadByte(char c) {
-    const unsigned char byte = static_cast<unsigned char>(c);
-    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+    return IsCp932LeadByte(static_cast<unsigned char>(c));
 }
 
 static bool IsBlank(char c) {

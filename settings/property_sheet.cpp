@@ -13,30 +13,30 @@
 
 // The sheet and its pages use the first versions of the platform's records, which end with the
 // header's callback and the page's reference count: 40 bytes each in 32-bit code.
-constexpr UINT kSheetHeaderSize = offsetof(PROPSHEETHEADERA, pfnCallback) + sizeof(PFNPROPSHEETCALLBACK);
-constexpr UINT kPageRecordSize = offsetof(PROPSHEETPAGEA, pcRefParent) + sizeof(UINT *);
+constexpr UINT kSheetHeaderSize = offsetof(PROPSHEETHEADERW, pfnCallback) + sizeof(PFNPROPSHEETCALLBACK);
+constexpr UINT kPageRecordSize = offsetof(PROPSHEETPAGEW, pcRefParent) + sizeof(UINT *);
 #ifndef _WIN64
 static_assert(kSheetHeaderSize == 40 && kPageRecordSize == 40, "first records are 40 bytes");
 #endif
 
 struct PageEntry {
     int templateId;
-    const char *title;
+    const wchar_t *title;
     DLGPROC procedure;
 };
 
 static const PageEntry kPages[] = {
-    {IDD_PAGE_CREATION, "作成方法", CreationPageProc},
-    {IDD_PAGE_ARRANGEMENT, "整列方法", ArrangementPageProc},
-    {IDD_PAGE_OTHER, "その他", OtherPageProc},
+    {IDD_PAGE_CREATION, L"作成方法", CreationPageProc},
+    {IDD_PAGE_ARRANGEMENT, L"整列方法", ArrangementPageProc},
+    {IDD_PAGE_OTHER, L"その他", OtherPageProc},
 };
 
-static PROPSHEETPAGEA PageRecord(const PageEntry &entry) {
-    PROPSHEETPAGEA page = {};
+static PROPSHEETPAGEW PageRecord(const PageEntry &entry) {
+    PROPSHEETPAGEW page = {};
     page.dwSize = kPageRecordSize;
     page.dwFlags = PSP_USETITLE;
     page.hInstance = programInstance;
-    page.pszTemplate = MAKEINTRESOURCEA(entry.templateId);
+    page.pszTemplate = MAKEINTRESOURCEW(entry.templateId);
     page.pszTitle = entry.title;
     page.pfnDlgProc = entry.procedure;
     page.lParam = 0;
@@ -60,21 +60,21 @@ INT_PTR OpenPropertySheet(HWND parent, SheetPages pages) {
     int first, count;
     PageRange(pages, first, count);
     // The platform steps through the page array by each record's own size, so the short
-    // records have to lie kPageRecordSize bytes apart rather than sizeof(PROPSHEETPAGEA).
-    alignas(PROPSHEETPAGEA) unsigned char records[3 * kPageRecordSize];
+    // records have to lie kPageRecordSize bytes apart rather than sizeof(PROPSHEETPAGEW).
+    alignas(PROPSHEETPAGEW) unsigned char records[3 * kPageRecordSize];
     for (int i = 0; i < count; ++i) {
-        const PROPSHEETPAGEA page = PageRecord(kPages[first + i]);
+        const PROPSHEETPAGEW page = PageRecord(kPages[first + i]);
         std::memcpy(records + i * kPageRecordSize, &page, kPageRecordSize);
     }
-    PROPSHEETHEADERA header = {};
+    PROPSHEETHEADERW header = {};
     header.dwSize = kSheetHeaderSize;
     header.dwFlags = PSH_PROPSHEETPAGE;
     header.hwndParent = parent;
     header.hInstance = programInstance;
-    header.pszCaption = PROGRAM_NAME "のﾌﾟﾛﾊﾟﾃｨ";
+    header.pszCaption = L"" PROGRAM_NAME "のﾌﾟﾛﾊﾟﾃｨ";
     header.nPages = count;
     header.nStartPage = 0;
-    header.ppsp = reinterpret_cast<LPCPROPSHEETPAGEA>(records);
+    header.ppsp = reinterpret_cast<LPCPROPSHEETPAGEW>(records);
     // A sheet opened from another note while this one is up has a flag of its own.
     const bool outerApplied = sheetApplied;
     sheetApplied = false;

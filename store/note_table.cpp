@@ -63,7 +63,7 @@ void StoreWindowRect(NoteRecord &record, HWND window) {
     record.x = r.left;
     record.y = r.top;
     const int width = r.right - r.left, height = r.bottom - r.top;
-    const LONG_PTR refused = GetWindowLongPtrA(window, GWLP_USERDATA);
+    const LONG_PTR refused = GetWindowLongPtrW(window, GWLP_USERDATA);
     if (refused != 0 && refused == PackedSize(width, height)) return; // the stored size stays
     record.width = width;
     record.height = height;
@@ -75,7 +75,7 @@ void KeepStoredSize(NoteRecord &record, HWND window, int width, int height) {
     record.width = width;
     record.height = height;
     if (r.right - r.left != width || r.bottom - r.top != height)
-        SetWindowLongPtrA(window, GWLP_USERDATA, PackedSize(r.right - r.left, r.bottom - r.top));
+        SetWindowLongPtrW(window, GWLP_USERDATA, PackedSize(r.right - r.left, r.bottom - r.top));
 }
 
 // Slots above the removed one move down in both tables, so each undo copy stays with its note.
@@ -104,8 +104,8 @@ void CloseNote(int index) {
 
 constexpr DWORD kFontDialogFlags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_EFFECTS; // 0x141
 
-CHOOSEFONTA FontDialogFor(const FontDialogBytes &stored, HWND owner, LOGFONTA *font) {
-    CHOOSEFONTA choice{};
+CHOOSEFONTW FontDialogFor(const FontDialogBytes &stored, HWND owner, LOGFONTW *font) {
+    CHOOSEFONTW choice{};
     choice.lStructSize = sizeof choice;
     choice.hwndOwner = owner;
     choice.lpLogFont = font;
@@ -119,7 +119,7 @@ CHOOSEFONTA FontDialogFor(const FontDialogBytes &stored, HWND owner, LOGFONTA *f
 }
 
 // Hook, template, instance and the other platform values keep the bytes they had.
-void StoreFontDialog(FontDialogBytes &stored, const CHOOSEFONTA &choice) {
+void StoreFontDialog(FontDialogBytes &stored, const CHOOSEFONTW &choice) {
     stored.lStructSize = sizeof(FontDialogBytes); // the stored block is the 32-bit structure
     stored.hwndOwner = Low32(choice.hwndOwner);
     stored.lpLogFont = Low32(choice.lpLogFont);

@@ -8,10 +8,11 @@
 static_assert(sizeof(LOGFONTA) == sizeof(LogFontBytes), "font block mirrors LOGFONTA");
 static_assert(offsetof(LOGFONTA, lfFaceName) == offsetof(LogFontBytes, lfFaceName), "LOGFONTA face name");
 #ifndef _WIN64
-// The stored block is the 32-bit CHOOSEFONTA; a 64-bit test build converts it field by field.
-static_assert(sizeof(CHOOSEFONTA) == sizeof(FontDialogBytes), "font dialog block mirrors CHOOSEFONTA");
-static_assert(offsetof(CHOOSEFONTA, rgbColors) == offsetof(FontDialogBytes, rgbColors), "CHOOSEFONTA colour");
-static_assert(offsetof(CHOOSEFONTA, nSizeMax) == offsetof(FontDialogBytes, nSizeMax), "CHOOSEFONTA end");
+// The stored block is the 32-bit CHOOSEFONT (the same for both character sets); a 64-bit test
+// build converts it field by field.
+static_assert(sizeof(CHOOSEFONTW) == sizeof(FontDialogBytes), "font dialog block mirrors CHOOSEFONT");
+static_assert(offsetof(CHOOSEFONTW, rgbColors) == offsetof(FontDialogBytes, rgbColors), "CHOOSEFONT colour");
+static_assert(offsetof(CHOOSEFONTW, nSizeMax) == offsetof(FontDialogBytes, nSizeMax), "CHOOSEFONT end");
 #endif
 
 constexpr size_t kTableBytes = sizeof(NoteRecord) * kTableSlots;
@@ -65,9 +66,9 @@ void KeepStoredSize(NoteRecord &record, HWND window, int width, int height);
 
 // The font dialog's structure, built afresh over the font: of the stored block only the sizes,
 // the text colour and the font type count, so no value from a file becomes a pointer or handle.
-CHOOSEFONTA FontDialogFor(const FontDialogBytes &stored, HWND owner, LOGFONTA *font);
+CHOOSEFONTW FontDialogFor(const FontDialogBytes &stored, HWND owner, LOGFONTW *font);
 // Stores what the dialog gave back; pointers and handles keep their low 32 bits.
-void StoreFontDialog(FontDialogBytes &stored, const CHOOSEFONTA &choice);
+void StoreFontDialog(FontDialogBytes &stored, const CHOOSEFONTW &choice);
 
 // After a record's font block was filled from elsewhere, its LOGFONT pointer names its own font.
 inline void PointFontDialogAtOwnFont(NoteRecord &r) {

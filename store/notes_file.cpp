@@ -10,7 +10,7 @@
 #include <string>
 
 void BackupNotesFile() {
-    if (FileSizeOf(notesPath) != 0) CopyFileA(notesPath, backupPath, FALSE);
+    if (FileSizeOf(notesPath) != 0) CopyFileW(notesPath, backupPath, FALSE);
 }
 
 bool notesFileBeyondLimit;
@@ -25,7 +25,7 @@ static const char kNothingChanged[] = "どのファイルも変更せずに終�
 // One attempt to read the notes file into a table from slot 0, counting the complete records.
 // 0 when it was read, or does not exist (then nothing changes); otherwise the platform's error.
 static DWORD ReadNotesFile(NoteRecord *table, int &records, bool &beyondLimit) {
-    HANDLE file = CreateFileA(notesPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE file = CreateFileW(notesPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         const DWORD error = LastFailure();
         return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? 0 : error;
@@ -74,8 +74,8 @@ bool LoadNotesFile() {
         return false;
     if (!notesFileBeyondLimit) return true;
     // The records past the 99th are dropped by the first save, so the whole file is kept first.
-    const std::string fullPath = std::string(notesPath) + ".full";
-    if (CopyFileA(notesPath, fullPath.c_str(), FALSE)) return true;
+    const std::wstring fullPath = std::wstring(notesPath) + L".full";
+    if (CopyFileW(notesPath, fullPath.c_str(), FALSE)) return true;
     ShowFileErrorMessage(fullPath.c_str(), "開ききれないメモを残すこのファイルを作れません.", LastFailure(),
                          kNothingChanged);
     return false;

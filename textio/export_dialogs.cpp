@@ -14,7 +14,7 @@ void ResetExportChoices() {
     exportFormat = IDC_FORMAT_TEXT;
     for (int &column : csvColumns)
         column = 1;
-    exportPath[0] = '\0';
+    exportPath[0] = L'\0';
 }
 
 static void OnFormatInit(HWND dialog) {
@@ -69,9 +69,9 @@ static INT_PTR CALLBACK ColumnsDialogProc(HWND dialog, UINT message, WPARAM wPar
 }
 
 INT_PTR RunFormatDialog(HWND owner) {
-    return DialogBoxParamA(programInstance, MAKEINTRESOURCEA(IDD_EXPORT_FORMAT), owner, FormatDialogProc, 0);
+    return DialogBoxParamW(programInstance, MAKEINTRESOURCEW(IDD_EXPORT_FORMAT), owner, FormatDialogProc, 0);
 }
 
 INT_PTR RunCsvColumnsDialog(HWND owner) {
-    return DialogBoxParamA(programInstance, MAKEINTRESOURCEA(IDD_CSV_COLUMNS), owner, ColumnsDialogProc, 0);
+    return DialogBoxParamW(programInstance, MAKEINTRESOURCEW(IDD_CSV_COLUMNS), owner, ColumnsDialogProc, 0);
 }

@@ -3,34 +3,39 @@
 
 #include "platform/file_util.h"
 #include "platform/keyboard.h"
+#include "platform/wide_text.h"
 #include "res/resource.h"
 #include "store/note_table.h"
 
 #include <commdlg.h>
 #include <cstring>
+#include <string>
 
-char exportPath[kExportPathSize];
+wchar_t exportPath[kExportPathSize];
 
 // Prompt before overwriting, no read-only box, the folder must exist. The platform's
 // "file must exist" flag is left out: it would refuse every new file name.
 constexpr DWORD kSaveDialogFlags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST; // 0x0806
 
+// Pairs of a name and a pattern, each ending in a NUL, with one more at the end.
 static const char kTextFilter[] = "ﾃｷｽﾄ ﾌｧｲﾙ(*.txt)\0*.txt\0全てのﾌｧｲﾙ(*.*)\0*.*\0";
 static const char kCsvFilter[] = "CSV ﾌｧｲﾙ(*.csv)\0*.csv\0全てのﾌｧｲﾙ(*.*)\0*.*\0";
 
 // The platform's save-file dialog, proposing no name and adding no extension.
 static bool ChooseExportPath(HWND owner) {
     std::memset(exportPath, 0, sizeof exportPath);
-    OPENFILENAMEA dialog = {};
+    const std::wstring filter = exportFormat == IDC_FORMAT_CSV ? Wide(kCsvFilter, sizeof kCsvFilter)
+                                                               : Wide(kTextFilter, sizeof kTextFilter);
+    OPENFILENAMEW dialog = {};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
-    dialog.lpstrFilter = exportFormat == IDC_FORMAT_CSV ? kCsvFilter : kTextFilter;
+    dialog.lpstrFilter = filter.c_str();
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = exportPath;
-    dialog.nMaxFile = sizeof exportPath;
-    dialog.lpstrInitialDir = ".";
+    dialog.nMaxFile = kExportPathSize;
+    dialog.lpstrInitialDir = L".";
     dialog.Flags = kSaveDialogFlags;
-    return GetSaveFileNameA(&dialog) != 0;
+    return GetSaveFileNameW(&dialog) != 0;
 }
 
 void RunExportSequence(HWND window) {
@@ -42,13 +47,13 @@ void RunExportSequence(HWND window) {
 }
 
 static void ShowExportFailure() {
-    MessageBoxA(nullptr, " \"ファイル出力に失敗しました.", "タヴロ ｴﾗｰ", MB_ICONQUESTION | MB_OK);
+    MessageBox932(nullptr, " \"ファイル出力に失敗しました.", "タヴロ ｴﾗｰ", MB_ICONQUESTION | MB_OK);
 }
 
 // A write that fails (a full disk, a removed stick) ends the export and is said once, like a
 // file that cannot be made: a cut file is never passed off as a whole one.
 void ExportNotes(int format) {
-    HANDLE file = CreateFileA(exportPath, GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    HANDLE file = CreateFileW(exportPath, GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         ShowExportFailure();

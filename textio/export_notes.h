@@ -6,10 +6,10 @@
 
 constexpr int kExportPathSize = 260;
 
-extern int csvAllowed;                   // Shift was held when the command came
-extern int exportFormat;                 // IDC_FORMAT_TEXT or IDC_FORMAT_CSV
-extern int csvColumns[kCsvColumnCount];  // 1 for each column to fill; kept for the run
-extern char exportPath[kExportPathSize]; // the file chosen in the save-file dialog
+extern int csvAllowed;                      // Shift was held when the command came
+extern int exportFormat;                    // IDC_FORMAT_TEXT or IDC_FORMAT_CSV
+extern int csvColumns[kCsvColumnCount];     // 1 for each column to fill; kept for the run
+extern wchar_t exportPath[kExportPathSize]; // the file chosen in the save-file dialog
 
 // The choices as the program starts: text, every CSV column, no file.
 void ResetExportChoices();

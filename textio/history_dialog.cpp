@@ -5,12 +5,15 @@
 #include "platform/dialog_centering.h"
 #include "platform/program.h"
 #include "platform/program_files.h"
+#include "platform/wide_text.h"
 #include "res/resource.h"
 #include "textio/history_loader.h"
 
 #include <commctrl.h>
 
+#include <cstdio>
 #include <memory>
+#include <string>
 
 constexpr int kShownEntries = 3;
 
@@ -23,7 +26,7 @@ struct HistoryDialogState {
 };
 
 static HistoryDialogState *StateOf(HWND dialog) {
-    return reinterpret_cast<HistoryDialogState *>(GetWindowLongPtrA(dialog, DWLP_USER));
+    return reinterpret_cast<HistoryDialogState *>(GetWindowLongPtrW(dialog, DWLP_USER));
 }
 
 static void ShowLoadFailure(const LogLoadResult &result) {
@@ -37,7 +40,8 @@ static void ShowLoadFailure(const LogLoadResult &result) {
     case LogLoadStep::Done: return;
     }
     char text[128];
-    wsprintfA(text, format, result.error, result.error);
+    std::snprintf(text, sizeof text, format, static_cast<unsigned>(result.error),
+                  static_cast<int>(result.error));
     ShowErrorMessage(text);
 }
 
@@ -47,33 +51,32 @@ static void ShowLoadFailure(const LogLoadResult &result) {
 static void ShowEntries(HWND dialog, const HistoryDialogState &state) {
     for (int i = 0; i < kShownEntries; ++i) {
         const HistorySlot &slot = state.entries.slots[state.firstShownEntry + i];
-        char label[32];
-        wsprintfA(label, "履歴%d", state.firstShownEntry + i + 1);
-        SetDlgItemTextA(dialog, IDC_HISTORY_LABEL1 + i, label);
-        SetDlgItemTextA(dialog, IDC_HISTORY_ENTRY1 + i, slot);
+        const std::string label = "履歴" + std::to_string(state.firstShownEntry + i + 1);
+        SetControlText932(dialog, IDC_HISTORY_LABEL1 + i, label.c_str());
+        SetControlText932(dialog, IDC_HISTORY_ENTRY1 + i, slot);
         EnableWindow(GetDlgItem(dialog, IDC_HISTORY_LABEL1 + i), slot[0] != '\0');
         EnableWindow(GetDlgItem(dialog, IDC_HISTORY_ENTRY1 + i), slot[0] != '\0');
     }
 }
 
 static void ShowPosition(HWND dialog, const HistoryDialogState &state) {
-    char position[32];
-    wsprintfA(position, "%d/%d", state.firstShownEntry + 1, state.entries.count);
-    SetDlgItemTextA(dialog, IDC_HISTORY_POSITION, position);
+    const std::string position =
+        std::to_string(state.firstShownEntry + 1) + "/" + std::to_string(state.entries.count);
+    SetControlText932(dialog, IDC_HISTORY_POSITION, position.c_str());
 }
 
 // The top of the up-down range shows the newest entries; each step down one older entry.
 static void SetUpScrolling(const HistoryDialogState &state) {
     const int last = state.entries.count - kShownEntries;
-    SendMessageA(state.upDown, UDM_SETRANGE, 0, MAKELPARAM(last, 0));
-    SendMessageA(state.upDown, UDM_SETPOS, 0, MAKELPARAM(last, 0));
+    SendMessageW(state.upDown, UDM_SETRANGE, 0, MAKELPARAM(last, 0));
+    SendMessageW(state.upDown, UDM_SETPOS, 0, MAKELPARAM(last, 0));
     // Paging needs more entries than there are buttons. An empty entry among the newest three
     // does not stop it, so the older entries stay within reach.
     EnableWindow(state.upDown, state.entries.count >= kShownEntries);
 }
 
 static void OnInitDialog(HWND dialog, LPARAM param) {
-    SetWindowLongPtrA(dialog, DWLP_USER, param);
+    SetWindowLongPtrW(dialog, DWLP_USER, param);
     HistoryDialogState &state = *StateOf(dialog);
     CheckDlgButton(dialog, IDC_RESTORE_TO_NEW, BST_CHECKED);
     CenterIfFromTray(dialog);
@@ -93,7 +96,7 @@ static void OnInitDialog(HWND dialog, LPARAM param) {
 }
 
 static void OnScroll(HWND dialog, HistoryDialogState &state) {
-    const int pos = LOWORD(SendMessageA(state.upDown, UDM_GETPOS, 0, 0));
+    const int pos = LOWORD(SendMessageW(state.upDown, UDM_GETPOS, 0, 0));
     const int first = state.entries.count - kShownEntries - pos;
     if (first < 0 || first > kHistorySlots - kShownEntries) return;
     state.firstShownEntry = first;
@@ -112,10 +115,10 @@ static void ChooseEntry(HWND dialog, HistoryDialogState &state, int button) {
 
 // Deletes the whole log without asking, as the button says.
 static void ClearHistory(HWND dialog, HistoryDialogState &state) {
-    DeleteFileA(logPath);
+    DeleteFileW(logPath);
     for (int i = 0; i < kShownEntries; ++i) {
         state.entries.slots[i][0] = '\0';
-        SetDlgItemTextA(dialog, IDC_HISTORY_ENTRY1 + i, "");
+        SetDlgItemTextW(dialog, IDC_HISTORY_ENTRY1 + i, L"");
     }
     EndDialog(dialog, 0);
 }
@@ -153,6 +156,6 @@ INT_PTR HistoryDialog(HWND owner, HistoryChoice &choice) {
     // About a hundred kilobytes of entries: on the heap rather than the stack.
     const auto state = std::make_unique<HistoryDialogState>();
     state->choice = &choice;
-    return DialogBoxParamA(programInstance, MAKEINTRESOURCEA(IDD_HISTORY), owner, HistoryDialogProc,
+    return DialogBoxParamW(programInstance, MAKEINTRESOURCEW(IDD_HISTORY), owner, HistoryDialogProc,
                            reinterpret_cast<LPARAM>(state.get()));
 }

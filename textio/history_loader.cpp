@@ -33,16 +33,16 @@ static LogLoadResult ScanFile(HANDLE file, HistoryEntries &entries) {
     LARGE_INTEGER size = {};
     GetFileSizeEx(file, &size);
     // A log of length 0 cannot be mapped; the platform refuses it here.
-    HANDLE mapping = CreateFileMappingA(file, nullptr, PAGE_READONLY, 0, 0, nullptr);
+    HANDLE mapping = CreateFileMappingW(file, nullptr, PAGE_READONLY, 0, 0, nullptr);
     if (!mapping) return LogLoadResult{LogLoadStep::CreateMapping, GetLastError()};
     const LogLoadResult result = ScanMapping(mapping, static_cast<uint64_t>(size.QuadPart), entries);
     CloseHandle(mapping);
     return result;
 }
 
-LogLoadResult LoadHistoryLog(const char *path, HistoryEntries &entries) {
+LogLoadResult LoadHistoryLog(const wchar_t *path, HistoryEntries &entries) {
     std::memset(&entries, 0, sizeof entries);
-    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+    HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return LogLoadResult{LogLoadStep::OpenFile, GetLastError()};
     const LogLoadResult result = ScanFile(file, entries);

@@ -21,4 +21,4 @@ struct LogLoadResult {
 // sharing reads, and never mapped whole: views of about a megabyte are mapped from its end
 // towards its start until 100 entries are found, so a log of any size opens. On failure no
 // entry is loaded.
-LogLoadResult LoadHistoryLog(const char *path, HistoryEntries &entries);
+LogLoadResult LoadHistoryLog(const wchar_t *path, HistoryEntries &entries);

@@ -44,7 +44,7 @@ DWORD AppendToLog(int index) {
     const char *text = NoteTable[index].text;
     const size_t length = NoteTextLength(text);
     if (length == 0) return 0; // an empty note leaves nothing to keep
-    HANDLE file = CreateFileA(logPath, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+    HANDLE file = CreateFileW(logPath, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return LastFailure();
     const DWORD error = AppendEntry(file, text, length);

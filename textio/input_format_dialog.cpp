@@ -2,6 +2,7 @@
 
 #include "platform/local_clock.h"
 #include "platform/program.h"
+#include "platform/wide_text.h"
 #include "res/resource.h"
 
 char stampText[kStampTextSize];
@@ -24,17 +25,17 @@ static const char kFormatLabels[kStampFormatCount + 1][35] = {
 // Every opening starts with the first format and a two-digit year.
 static INT_PTR OnInitFormat(HWND dialog) {
     const HWND list = GetDlgItem(dialog, IDC_FORMAT_LIST);
-    SendMessageA(list, LB_RESETCONTENT, 0, 0);
+    SendMessageW(list, LB_RESETCONTENT, 0, 0);
     for (int i = 0; kFormatLabels[i][0] != '\0'; ++i)
-        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(kFormatLabels[i]));
-    SendMessageA(list, LB_SETCURSEL, 0, 0);
+        SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(kFormatLabels[i]).c_str()));
+    SendMessageW(list, LB_SETCURSEL, 0, 0);
     return TRUE;
 }
 
 // The stamp is made from the time of the OK, in the selected format.
 static void AcceptFormat(HWND dialog) {
     const bool fourDigitYear = IsDlgButtonChecked(dialog, IDC_FOUR_DIGIT_YEAR) == BST_CHECKED;
-    const int format = static_cast<int>(SendDlgItemMessageA(dialog, IDC_FORMAT_LIST, LB_GETCURSEL, 0, 0));
+    const int format = static_cast<int>(SendDlgItemMessageW(dialog, IDC_FORMAT_LIST, LB_GETCURSEL, 0, 0));
     FormatDateStamp(format, ReadLocalTime(), fourDigitYear, stampText, sizeof stampText);
     EndDialog(dialog, 1);
 }
@@ -62,6 +63,6 @@ static INT_PTR CALLBACK InputFormatProc(HWND dialog, UINT message, WPARAM wParam
 
 INT_PTR RunInputFormatDialog(HWND owner) {
     const INT_PTR result =
-        DialogBoxParamA(programInstance, MAKEINTRESOURCEA(IDD_INPUT_FORMAT), owner, InputFormatProc, 0);
+        DialogBoxParamW(programInstance, MAKEINTRESOURCEW(IDD_INPUT_FORMAT), owner, InputFormatProc, 0);
     return result == 1 ? 1 : 0;
 }

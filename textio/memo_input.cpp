@@ -1,6 +1,7 @@
 #include "textio/memo_input.h"
 
 #include "platform/program.h"
+#include "platform/wide_text.h"
 #include "res/resource.h"
 #include "settings/settings.h"
 #include "store/note_record.h"
@@ -10,7 +11,7 @@
 #include <imm.h>
 
 #include <cstring>
-#include <vector>
+#include <string>
 
 static HWND EditField(HWND dialog) {
     return GetDlgItem(dialog, IDC_MEMO_EDIT);
@@ -37,22 +38,20 @@ struct ShownMemoText {
 };
 
 static ShownMemoText &ShownOf(HWND dialog) {
-    return *reinterpret_cast<ShownMemoText *>(GetWindowLongPtrA(dialog, DWLP_USER));
+    return *reinterpret_cast<ShownMemoText *>(GetWindowLongPtrW(dialog, DWLP_USER));
 }
 
-// The edit field's text cut at 1023 bytes. It is read whole first, so the cut is byte-exact
-// whatever the platform does with a double-byte character at the end of a short buffer.
+// The edit field's text in Shift-JIS, cut at 1023 bytes of it (not of the field's own UTF-16).
+// It is read whole first, so the cut is byte-exact.
 static void ReadEditText(HWND dialog, char *out) {
-    const HWND edit = EditField(dialog);
-    std::vector<char> text(GetWindowTextLengthA(edit) + 1);
-    const int length = GetWindowTextA(edit, text.data(), static_cast<int>(text.size()));
-    CutToNoteText(text.data(), length > 0 ? length : 0, out);
+    const std::string text = WindowText(EditField(dialog));
+    CutToNoteText(text.data(), text.size(), out);
 }
 
 static void ShowMemoText(HWND dialog, const char *text) {
     ShownMemoText &shown = ShownOf(dialog);
     CutToNoteText(text, std::strlen(text), shown.text);
-    SetDlgItemTextA(dialog, IDC_MEMO_EDIT, shown.text);
+    SetControlText932(dialog, IDC_MEMO_EDIT, shown.text);
     ReadEditText(dialog, shown.readBack);
 }
 
@@ -64,7 +63,7 @@ static void ReadMemoText(HWND dialog, char *out) {
 }
 
 static INT_PTR OnInitMemo(HWND dialog, LPARAM shown) {
-    SetWindowLongPtrA(dialog, DWLP_USER, shown);
+    SetWindowLongPtrW(dialog, DWLP_USER, shown);
     // A record read from the notes file may fill all 1024 bytes without a terminator.
     const char *given = *ShownOf(dialog).editBuffer;
     const void *end = std::memchr(given, '\0', kMaxTextBytes);
@@ -119,7 +118,7 @@ static INT_PTR CALLBACK MemoInputProc(HWND dialog, UINT message, WPARAM wParam, 
 INT_PTR RunMemoInputDialog(HWND owner, char (&editBuffer)[kTextSize]) {
     ShownMemoText shown = {};
     shown.editBuffer = &editBuffer;
-    const INT_PTR result = DialogBoxParamA(programInstance, MAKEINTRESOURCEA(IDD_MEMO_INPUT), owner,
+    const INT_PTR result = DialogBoxParamW(programInstance, MAKEINTRESOURCEW(IDD_MEMO_INPUT), owner,
                                            MemoInputProc, reinterpret_cast<LPARAM>(&shown));
     return result == 1 ? 1 : 0;
 }

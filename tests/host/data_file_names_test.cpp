@@ -3,28 +3,28 @@
 #include <gtest/gtest.h>
 #include <string>
 
-static std::string Derive(const char *path, const char *ext, size_t size = 260) {
-    char out[1024];
+static std::wstring Derive(const wchar_t *path, const wchar_t *ext, size_t size = 260) {
+    wchar_t out[1024];
     DeriveDataFileName(path, ext, out, size);
     return out;
 }
 
 TEST(DataFileNames, ReplaceTheLastDot) {
-    EXPECT_EQ(Derive("C:\\app\\tavlo.exe", ".INI"), "C:\\app\\tavlo.INI");
-    EXPECT_EQ(Derive("C:\\a.b\\tavlo.x.exe", ".DAT"), "C:\\a.b\\tavlo.x.DAT");
+    EXPECT_EQ(Derive(L"C:\\app\\tavlo.exe", L".INI"), L"C:\\app\\tavlo.INI");
+    EXPECT_EQ(Derive(L"C:\\a.b\\tavlo.x.exe", L".DAT"), L"C:\\a.b\\tavlo.x.DAT");
 }
 
 TEST(DataFileNames, DotOnlyInAFolderCutsThere) {
-    EXPECT_EQ(Derive("C:\\my.dir\\tavlo", ".INI"), "C:\\my.INI");
+    EXPECT_EQ(Derive(L"C:\\my.dir\\tavlo", L".INI"), L"C:\\my.INI");
 }
 
 TEST(DataFileNames, NoDotAppendsSoTheProgramIsNeverNamed) {
-    EXPECT_EQ(Derive("C:\\app\\tavlo", ".LOG"), "C:\\app\\tavlo.LOG");
+    EXPECT_EQ(Derive(L"C:\\app\\tavlo", L".LOG"), L"C:\\app\\tavlo.LOG");
 }
 
 TEST(DataFileNames, NeverWritesPastTheBuffer) {
-    std::string longPath(300, 'a');
-    const std::string name = Derive(longPath.c_str(), ".OLD", 260);
+    std::wstring longPath(300, L'a');
+    const std::wstring name = Derive(longPath.c_str(), L".OLD", 260);
     EXPECT_EQ(name.size(), 259u);
-    EXPECT_EQ(name.substr(255), ".OLD");
+    EXPECT_EQ(name.substr(255), L".OLD");
 }

@@ -11,13 +11,24 @@
 
 class ClipboardTest : public ProgramTest {};
 
-static void PutOnClipboard(const std::string &text) {
+using namespace std::string_literals;
+
+static HGLOBAL BlockOf(const void *bytes, size_t size) {
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
+    std::memcpy(GlobalLock(block), bytes, size);
+    GlobalUnlock(block);
+    return block;
+}
+
+// Shift-JIS text as a Japanese program places it: the bytes and their locale. Without Unicode
+// text of its own, the platform makes that from the bytes.
+static void PutOnClipboard(const std::string &text, const std::wstring *unicode = nullptr) {
     ASSERT_TRUE(OpenClipboard(mainWindow));
     EmptyClipboard();
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    std::memcpy(GlobalLock(block), text.c_str(), text.size() + 1);
-    GlobalUnlock(block);
-    SetClipboardData(CF_TEXT, block);
+    if (unicode) SetClipboardData(CF_UNICODETEXT, BlockOf(unicode->c_str(), (unicode->size() + 1) * 2));
+    SetClipboardData(CF_TEXT, BlockOf(text.c_str(), text.size() + 1));
+    const LCID japanese = 0x0411;
+    SetClipboardData(CF_LOCALE, BlockOf(&japanese, sizeof japanese));
     CloseClipboard();
 }
 
@@ -41,7 +52,7 @@ static std::string ClipboardText() {
 }
 
 static bool Saved(HWND window, UINT id) {
-    DeleteFileA(notesPath);
+    DeleteFileW(notesPath);
     SendMessageA(window, WM_COMMAND, id, 0);
     return FileIsThere(notesPath);
 }
@@ -100,12 +111,42 @@ TEST_F(ClipboardTest, PasteOfALongTextKeepsTheFirst1023Bytes) {
     EXPECT_EQ(NoteTable[0].text[1023], '\0');
 }
 
-TEST_F(ClipboardTest, TheCutAt1023BytesMaySplitADoubleByteCharacter) {
+TEST_F(ClipboardTest, TheCutAt1023BytesNeverSplitsACharacter) {
     const HWND note = OpenNote(MakeRecord(10, 10, 200, 60, "x"));
-    const std::string text = std::string(1022, 'a') + "表"; // 0x95 0x5C
+    const std::string text = std::string(1022, 'a') + "\x95\x5c"; // 表
     PutOnClipboard(text);
     SendMessageA(note, WM_COMMAND, IDM_PASTE, 0);
-    EXPECT_EQ(TextOf(NoteTable[0]), std::string(1022, 'a') + "\x95");
+    EXPECT_EQ(TextOf(NoteTable[0]), std::string(1022, 'a'));
+}
+
+// Unicode text is taken first, whatever the bytes beside it say; a character that Shift-JIS
+// cannot hold becomes what the conversion makes of it.
+TEST_F(ClipboardTest, PasteTakesUnicodeTextFirst) {
+    const HWND note = OpenNote(MakeRecord(10, 10, 200, 60, "x"));
+    const std::wstring unicode = L"\x30E1\x30E2 \x2713 ok"; // メモ ✓ ok
+    PutOnClipboard("other bytes", &unicode);
+    SendMessageA(note, WM_COMMAND, IDM_PASTE, 0);
+    EXPECT_EQ(TextOf(NoteTable[0]), "\x83\x81\x83\x82 ? ok");
+}
+
+// Every program gets Unicode text; the bytes themselves and their locale go along, so that a
+// Japanese program takes them as they are.
+TEST_F(ClipboardTest, CopyOffersUnicodeTheBytesAndTheirLocale) {
+    const HWND note = OpenNote(MakeRecord(10, 10, 200, 60, "\x83\x81\x83\x82\r\nx")); // メモ
+    SendMessageA(note, WM_COMMAND, IDM_COPY, 0);
+    ASSERT_TRUE(OpenClipboard(mainWindow));
+    const auto bytesOf = [](UINT format) {
+        HANDLE data = GetClipboardData(format);
+        const char *bytes = data ? static_cast<const char *>(GlobalLock(data)) : nullptr;
+        const std::string copy = bytes ? std::string(bytes, GlobalSize(data)) : "(none)";
+        if (bytes) GlobalUnlock(data);
+        return copy;
+    };
+    const std::string unicode = bytesOf(CF_UNICODETEXT), text = bytesOf(CF_TEXT), locale = bytesOf(CF_LOCALE);
+    CloseClipboard();
+    EXPECT_EQ(std::wstring(reinterpret_cast<const wchar_t *>(unicode.data())), L"\x30E1\x30E2\r\nx");
+    EXPECT_EQ(text.substr(0, 8), "\x83\x81\x83\x82\r\nx\0"s);
+    EXPECT_EQ(locale.substr(0, 4), std::string("\x11\x04\0\0", 4));
 }
 
 TEST_F(ClipboardTest, PasteIntoAnEmptyNoteCannotBeUndone) {

@@ -12,15 +12,15 @@
 
 class ColorFontTest : public ProgramTest {};
 
-static const char kColorCaption[] = "色";
-static const char kFontCaption[] = "フォントの指定";
+static const std::string kColorCaption = PlatformCaption("色", "Color");
+static const std::string kFontCaption = PlatformCaption("フォントの指定", "Font");
 
 // Control ids of the platform's colour and font dialogs.
 constexpr int kRedEdit = 706, kGreenEdit = 707, kBlueEdit = 708, kAddCustomColor = 712, kCustomColors = 721;
 constexpr int kFaceCombo = 1136, kSizeCombo = 1138, kColorCombo = 1139;
 
 static bool Saved(HWND window, UINT id) {
-    DeleteFileA(notesPath);
+    DeleteFileW(notesPath);
     SendMessageA(window, WM_COMMAND, id, 0);
     return FileIsThere(notesPath);
 }

@@ -20,7 +20,7 @@ static void Command(HWND window, UINT id) {
 
 // Runs the command with the notes file deleted first: true when a save brought it back.
 static bool Saved(HWND window, UINT id) {
-    DeleteFileA(notesPath);
+    DeleteFileW(notesPath);
     Command(window, id);
     return FileIsThere(notesPath);
 }
@@ -51,7 +51,7 @@ static bool UndoGrayed(HWND note) {
 
 // Dialogs of other parts of the program are driven only where their templates are linked in.
 static bool HasDialog(int id) {
-    return FindResourceA(programInstance, MAKEINTRESOURCEA(id), RT_DIALOG) != nullptr;
+    return FindResourceW(programInstance, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(5)) != nullptr;
 }
 
 TEST_F(CommandsTest, IdsWithoutACommandOnlyRecordTheWindow) {
@@ -421,14 +421,14 @@ TEST_F(CommandsTest, ANoteClosedAsItsDialogIsAcceptedGetsNothingMore) {
     WriteFileBytes(logPath, LogEntry("from the log"));
     struct Case {
         UINT command;
-        const char *caption;
+        std::string caption;
         int accept;
         bool shift;
     };
     const Case cases[] = {{IDM_NEW_NOTE, "タヴロのﾌﾟﾛﾊﾟﾃｨ", IDOK, true},
                           {IDM_HISTORY, "タヴロ 履歴", IDC_HISTORY_ENTRY1, false},
-                          {IDM_BACK_COLOR, "色", IDOK, false},
-                          {IDM_FONT, "フォントの指定", IDOK, false}};
+                          {IDM_BACK_COLOR, PlatformCaption("色", "Color"), IDOK, false},
+                          {IDM_FONT, PlatformCaption("フォントの指定", "Font"), IDOK, false}};
     for (const Case &c : cases) {
         CloseAllNotes();
         const HWND invoker = OpenNote(MakeRecord(10, 10, 100, 50, "invoker"));

@@ -169,9 +169,9 @@ TEST_F(CreateNoteTest, TheHundredthNoteIsRefusedWithTheLimitMessage) {
 
 static LRESULT CALLBACK RefuseNoteWindows(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HCBT_CREATEWND) {
-        char name[64] = "";
-        GetClassNameA(reinterpret_cast<HWND>(wParam), name, sizeof name);
-        if (std::strcmp(name, kWindowClassName) == 0) return 1;
+        wchar_t name[64] = L"";
+        GetClassNameW(reinterpret_cast<HWND>(wParam), name, 64);
+        if (std::wcscmp(name, kWindowClassName) == 0) return 1;
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }

@@ -15,9 +15,7 @@ constexpr char kDate3[] = "$$タヴロ$$DATE3$$";
 constexpr int kNoteWidth = 360, kNoteHeight = 40;
 
 static std::string Title(HWND window) {
-    char text[1100] = "";
-    GetWindowTextA(window, text, sizeof text);
-    return text;
+    return WindowText(window);
 }
 
 static std::string Drawn(int macro, const SYSTEMTIME &t) {

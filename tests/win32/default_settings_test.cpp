@@ -7,6 +7,7 @@
 #include "res/resource.h"
 #include "settings/default_settings_dialog.h"
 #include "settings/defaults.h"
+#include "settings/profile_text.h"
 #include "settings/defaults_file.h"
 #include "settings/defaults_record.h"
 #include "settings/settings.h"
@@ -44,9 +45,7 @@ static std::string DefaultsFileBytes() {
 }
 
 static std::string SettingText(const char *key) {
-    char value[32] = "missing";
-    GetPrivateProfileStringA("作成方法", key, "missing", value, sizeof value, settingsPath);
-    return value;
+    return ProfileValue(ReadFileBytes(settingsPath), "作成方法", key, "missing", 32);
 }
 
 TEST_F(DefaultSettingsTest, SavingTheSizeWritesItAndTheNextNewNoteTakesIt) {
@@ -256,7 +255,7 @@ TEST_F(DefaultSettingsTest, SavingFromAWindowThatIsNoOpenNoteWritesNothing) {
 // The failure is reported, as every failed save is, and the template keeps its values.
 TEST_F(DefaultSettingsTest, AFileThatCannotBeWrittenIsReportedAndLeavesTheTemplate) {
     const HWND note = OpenNote(MakeRecord(40, 60, 300, 200, "sized"));
-    ASSERT_TRUE(CreateDirectoryA(defaultsPath, nullptr)); // nothing can replace a folder
+    ASSERT_TRUE(CreateDirectoryW(defaultsPath, nullptr)); // nothing can replace a folder
     std::string warning;
     ExpectDialogs({{kDefaultsCaption,
                     [](HWND dialog) {
@@ -269,8 +268,8 @@ TEST_F(DefaultSettingsTest, AFileThatCannotBeWrittenIsReportedAndLeavesTheTempla
                     }}});
     EXPECT_EQ(DefaultSettingsDialog(note), 1);
     ASSERT_TRUE(DialogScriptDone());
-    RemoveDirectoryA(defaultsPath);
-    EXPECT_NE(warning.find(defaultsPath), std::string::npos) << warning;
+    RemoveDirectoryW(defaultsPath);
+    EXPECT_NE(warning.find(Narrow(defaultsPath)), std::string::npos) << warning;
     EXPECT_EQ(templateNote.width, 220);
     SaveDefaultsFile(note, 0); // ends the run of failures
 }

@@ -63,7 +63,7 @@ TEST_F(DisplayModeTest, WallpaperNotesRefuseMouseActivation) {
 
 TEST_F(DisplayModeTest, EndOfSessionSavesAndAgrees) {
     OpenNote(MakeRecord(10, 10, 100, 50, "keep me"));
-    DeleteFileA(notesPath);
+    DeleteFileW(notesPath);
     EXPECT_EQ(SendMessageA(mainWindow, WM_QUERYENDSESSION, 0, 0), TRUE);
     EXPECT_EQ(ReadFileBytes(notesPath).size(), sizeof(NoteRecord));
 }

@@ -27,7 +27,7 @@ protected:
     void SetUp() override {
         ProgramTest::SetUp();
         realMain = mainWindow;
-        mainWindow = CreateWindowExA(0, kWindowClassName, "spare", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+        mainWindow = CreateWindowExW(0, kWindowClassName, L"spare", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                                      programInstance, nullptr);
         spare = mainWindow;
     }
@@ -98,7 +98,7 @@ protected:
 TEST_F(ExitProgramTest, ExitAnsweredYesSavesAndEndsWithStatusZero) {
     ProgramRun run;
     ASSERT_TRUE(StartWithTwoNotes(run));
-    DeleteFileA(run.DataFile(".DAT").c_str());
+    DeleteFileW(run.DataFile(".DAT").c_str());
     PostMessageA(run.NoteWindows()[0], WM_COMMAND, IDM_EXIT, 0);
     const HWND box = run.WaitForDialog(kExitCaption);
     ASSERT_NE(box, nullptr);
@@ -114,7 +114,7 @@ TEST_F(ExitProgramTest, ExitAnsweredNoLeavesTheProgramRunningAndSavesNothing) {
     ASSERT_TRUE(run.Start());
     ASSERT_TRUE(run.WaitUntilRunning());
     ASSERT_TRUE(run.WaitForNotes(1));
-    DeleteFileA(run.DataFile(".DAT").c_str());
+    DeleteFileW(run.DataFile(".DAT").c_str());
     const HWND note = run.NoteWindows()[0];
     PostMessageA(note, WM_COMMAND, IDM_EXIT, 0);
     const HWND box = run.WaitForDialog(kExitCaption);
@@ -158,7 +158,7 @@ TEST_F(ExitProgramTest, CtrlNActsOnTheForegroundNote) {
         SetForegroundWindow(two);
         return GetForegroundWindow() == two;
     }));
-    DeleteFileA(run.DataFile(".DAT").c_str());
+    DeleteFileW(run.DataFile(".DAT").c_str());
     Key(VK_CONTROL, true);
     Key('N', true);
     Key('N', false);

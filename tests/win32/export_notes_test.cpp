@@ -11,8 +11,8 @@
 
 // The captions Wine gives the save-file dialog when the program sets no title and its question
 // before replacing a file, and the id of its file-name box.
-static const char kSaveCaption[] = "名前を付けて保存";
-static const char kOverwriteCaption[] = "エラー";
+static const std::string kSaveCaption = PlatformCaption("名前を付けて保存", "Save As");
+static const std::string kOverwriteCaption = PlatformCaption("エラー", "Error");
 constexpr int kFileNameBox = 0x47C;
 
 class ExportNotesTest : public ProgramTest {
@@ -79,7 +79,7 @@ TEST_F(ExportNotesTest, TextExportToANewFile) {
     DispatchCommand(NoteWindowOf(NoteTable[0]), IDM_FILE_OUTPUT);
     EXPECT_TRUE(DialogScriptDone());
     EXPECT_EQ(ReadFileBytes(path), "AB\r\n\nCD\nX,Y\n");
-    EXPECT_EQ(std::string(exportPath), path);
+    EXPECT_EQ(Narrow(exportPath), path);
 }
 
 TEST_F(ExportNotesTest, CsvExportWithShiftAndChosenColumns) {
@@ -118,7 +118,7 @@ TEST_F(ExportNotesTest, ColumnDialogShowsTheLastChoiceAndCancelKeepsIt) {
                                      SetCheck(dialog, IDC_CSV_TEXT, false);
                                      PressButton(dialog, IDCANCEL);
                                  }}});
-    std::strcpy(exportPath, (folder + "untouched.csv").c_str());
+    lstrcpyW(exportPath, Wide(folder + "untouched.csv").c_str());
     {
         ShiftScope shift;
         DispatchCommand(NoteWindowOf(NoteTable[0]), IDM_FILE_OUTPUT);
@@ -167,7 +167,7 @@ TEST_F(ExportNotesTest, CsvOverAnExistingFile) {
 TEST_F(ExportNotesTest, NoNotesGiveAnEmptyFileInBothFormats) {
     const std::string path = folder + "empty.out";
     WriteFileBytes(path, "previous contents");
-    std::strcpy(exportPath, path.c_str());
+    lstrcpyW(exportPath, Wide(path).c_str());
     ExportNotes(IDC_FORMAT_TEXT);
     EXPECT_TRUE(FileIsThere(path));
     EXPECT_EQ(ReadFileBytes(path), "");
@@ -178,7 +178,7 @@ TEST_F(ExportNotesTest, NoNotesGiveAnEmptyFileInBothFormats) {
 
 TEST_F(ExportNotesTest, EmptyNoteInBothFormats) {
     OpenNote(MakeRecord(10, 10, 100, 50, ""));
-    std::strcpy(exportPath, (folder + "e.txt").c_str());
+    lstrcpyW(exportPath, Wide(folder + "e.txt").c_str());
     ExportNotes(IDC_FORMAT_TEXT);
     EXPECT_EQ(ReadFileBytes(exportPath), "");
     const int columns[kCsvColumnCount] = {1, 0, 1, 0, 0, 0};
@@ -190,7 +190,7 @@ TEST_F(ExportNotesTest, EmptyNoteInBothFormats) {
 TEST_F(ExportNotesTest, UnwritablePathGivesTheMessageAndTouchesNothing) {
     OpenTwoNotes();
     const std::string missing = folder + "no such folder\\";
-    std::strcpy(exportPath, (missing + "out.txt").c_str());
+    lstrcpyW(exportPath, Wide(missing + "out.txt").c_str());
     ExpectDialogs({{"タヴロ ｴﾗｰ", [](HWND box) {
                         EXPECT_EQ(MessageBoxText(box), " \"ファイル出力に失敗しました.");
                         PressButton(box, IDOK);
@@ -205,7 +205,7 @@ TEST_F(ExportNotesTest, UnwritablePathGivesTheMessageAndTouchesNothing) {
 // always-full device stands in for it), and the failure is said once.
 TEST_F(ExportNotesTest, AFailedWriteGivesTheMessageOnce) {
     OpenTwoNotes();
-    std::strcpy(exportPath, "Z:\\dev\\full");
+    lstrcpyW(exportPath, L"Z:\\dev\\full");
     ExpectDialogs({{"タヴロ ｴﾗｰ",
                     [](HWND box) {
                         EXPECT_EQ(MessageBoxText(box), " \"ファイル出力に失敗しました.");
@@ -224,7 +224,7 @@ TEST_F(ExportNotesTest, CancelInTheFormatOrSaveDialogWritesNothing) {
     ExpectDialogs({TextFormat(), {kSaveCaption, [](HWND dialog) { PressButton(dialog, IDCANCEL); }}});
     DispatchCommand(NoteWindowOf(NoteTable[0]), IDM_FILE_OUTPUT);
     EXPECT_TRUE(DialogScriptDone());
-    EXPECT_EQ(exportPath[0], '\0') << "the path is emptied before the save dialog";
+    EXPECT_EQ(exportPath[0], L'\0') << "the path is emptied before the save dialog";
 }
 
 TEST_F(ExportNotesTest, DialogsFromTheTrayAreCentred) {

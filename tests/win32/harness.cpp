@@ -5,10 +5,13 @@
 #include "notes/create_note.h"
 #include "platform/program.h"
 #include "platform/program_files.h"
+#include "platform/wide_text.h"
 #include "settings/defaults.h"
 #include "store/note_table.h"
 
+#include <cstdio>
 #include <cstring>
+#include <cwchar>
 
 // ---- In-process program state ----
 
@@ -18,7 +21,7 @@ static void StartProgramOnce() {
     started = true;
     programInstance = GetModuleHandleA(nullptr);
     AllocateNoteTables();
-    programIcon = LoadIconA(programInstance, "TAVLO");
+    programIcon = LoadIconW(programInstance, L"TAVLO");
     RegisterNoteClass();
     CreateMainWindow();
     BuildNoteMenu();
@@ -35,8 +38,9 @@ static void ResetToStart() {
 void ProgramTest::SetUp() {
     StartProgramOnce();
     CloseAllNotes();
-    folder = MakeTempFolder();
-    DeriveProgramFileNames((folder + "tavlo.exe").c_str());
+    wideFolder = MakeTempFolder();
+    folder = Narrow(wideFolder);
+    DeriveProgramFileNames((wideFolder + L"tavlo.exe").c_str());
     ResetToStart();
     SetShift(false);
 }
@@ -45,7 +49,7 @@ void ProgramTest::TearDown() {
     CloseAllNotes();
     SetShift(false);
     PumpMessages();
-    RemoveFolder(folder);
+    RemoveFolder(wideFolder);
 }
 
 HWND OpenNote(const NoteRecord &record) {
@@ -84,9 +88,9 @@ void CloseAllNotes() {
 
 void PumpMessages() {
     MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         TranslateMessage(&message);
-        DispatchMessageA(&message);
+        DispatchMessageW(&message);
     }
 }
 
@@ -103,7 +107,11 @@ bool WaitFor(const std::function<bool()> &condition, DWORD timeoutMs) {
 // ---- Files ----
 
 std::string ReadFileBytes(const std::string &path) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+    return ReadFileBytes(Wide(path.c_str()));
+}
+
+std::string ReadFileBytes(const std::wstring &path) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                               OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return std::string();
     std::string bytes(GetFileSize(file, nullptr), '\0');
@@ -115,14 +123,22 @@ std::string ReadFileBytes(const std::string &path) {
 }
 
 void WriteFileBytes(const std::string &path, const std::string &bytes) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    WriteFileBytes(Wide(path.c_str()), bytes);
+}
+
+void WriteFileBytes(const std::wstring &path, const std::string &bytes) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     DWORD written = 0;
     if (!bytes.empty()) WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     CloseHandle(file);
 }
 
 bool FileIsThere(const std::string &path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    return FileIsThere(Wide(path.c_str()));
+}
+
+bool FileIsThere(const std::wstring &path) {
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 std::string Bytes(const void *data, size_t size) {
@@ -153,9 +169,7 @@ struct CaptionSearch {
 
 static BOOL CALLBACK MatchCaption(HWND window, LPARAM param) {
     auto *search = reinterpret_cast<CaptionSearch *>(param);
-    char text[256] = "";
-    GetWindowTextA(window, text, sizeof text);
-    if (IsWindowVisible(window) && *search->caption == text) {
+    if (IsWindowVisible(window) && *search->caption == WindowText(window)) {
         search->found = window;
         return FALSE;
     }
@@ -169,10 +183,16 @@ static HWND FindThreadDialog(const std::string &caption) {
 }
 
 static BOOL CALLBACK CloseDialog(HWND window, LPARAM) {
-    char className[32] = "";
-    GetClassNameA(window, className, sizeof className);
-    if (IsWindowVisible(window) && std::strcmp(className, "#32770") == 0) {
-        PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+    wchar_t className[32] = L"";
+    GetClassNameW(window, className, 32);
+    if (IsWindowVisible(window) && std::wcscmp(className, L"#32770") == 0) {
+        // Named in UTF-8, so that a failing run says which dialog no step expected.
+        wchar_t caption[256] = L"";
+        GetWindowTextW(window, caption, 256);
+        char readable[768] = "";
+        WideCharToMultiByte(CP_UTF8, 0, caption, -1, readable, sizeof readable, nullptr, nullptr);
+        std::fprintf(stderr, "closing a dialog no step was waiting for: \"%s\"\n", readable);
+        PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
         EndDialog(window, 0);
     }
     return TRUE;
@@ -213,14 +233,18 @@ bool DialogScriptDone() {
     return done;
 }
 
+std::string PlatformCaption(const char *japanese, const char *english) {
+    return PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_JAPANESE ? japanese : english;
+}
+
 // Posted, so the click is handled by the dialog's own loop after the current step returns.
 void PressButton(HWND dialog, int id) {
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
 void SetCheck(HWND dialog, int id, bool checked) {
-    SendDlgItemMessageA(dialog, id, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendDlgItemMessageW(dialog, id, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 bool IsChecked(HWND dialog, int id) {
@@ -228,9 +252,7 @@ bool IsChecked(HWND dialog, int id) {
 }
 
 std::string ControlText(HWND dialog, int id) {
-    char text[2048] = "";
-    GetDlgItemTextA(dialog, id, text, sizeof text);
-    return text;
+    return ControlText932(dialog, id);
 }
 
 std::string MessageBoxText(HWND box) {
@@ -248,15 +270,15 @@ COLORREF PixelAt(HWND window, int x, int y) {
 
 // ---- Whole-program runs ----
 
-static std::string ProgramPath() {
-    char path[MAX_PATH];
-    GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string folder(path);
-    return folder.substr(0, folder.find_last_of('\\') + 1) + "tavlo.exe";
+static std::wstring ProgramPath() {
+    wchar_t path[MAX_PATH];
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    const std::wstring folder(path);
+    return folder.substr(0, folder.find_last_of(L'\\') + 1) + L"tavlo.exe";
 }
 
-ProgramRun::ProgramRun() : folder_(MakeTempFolder()) {
-    CopyFileA(ProgramPath().c_str(), (folder_ + "tavlo.exe").c_str(), FALSE);
+ProgramRun::ProgramRun(const std::wstring &folderNameEnd) : folder_(MakeTempFolder(folderNameEnd)) {
+    CopyFileW(ProgramPath().c_str(), (folder_ + L"tavlo.exe").c_str(), FALSE);
 }
 
 ProgramRun::ProgramRun(const ProgramRun &sameFolder) : folder_(sameFolder.folder_), ownsFolder_(false) {}
@@ -277,23 +299,17 @@ bool ProgramRun::WaitUntilRunning(DWORD timeoutMs) const {
 }
 
 bool ProgramRun::Start(const char *switches) {
-    std::string command = "\"" + folder_ + "tavlo.exe\" " + switches;
-    STARTUPINFOA startup = {};
+    std::wstring command = L"\"" + folder_ + L"tavlo.exe\" " + Wide(switches);
+    STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
-    return CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, folder_.c_str(),
+    return CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, folder_.c_str(),
                           &startup, &info_) != 0;
 }
 
-static std::string ClassOf(HWND window) {
-    char name[64] = "";
-    GetClassNameA(window, name, sizeof name);
+static std::wstring ClassOf(HWND window) {
+    wchar_t name[64] = L"";
+    GetClassNameW(window, name, 64);
     return name;
-}
-
-static std::string TextOf(HWND window) {
-    char text[256] = "";
-    GetWindowTextA(window, text, sizeof text);
-    return text;
 }
 
 struct WindowSearch {
@@ -342,7 +358,8 @@ HWND ProgramRun::WaitForWindow(const std::function<bool(HWND)> &match, DWORD tim
 }
 
 HWND ProgramRun::WaitForDialog(const char *caption, DWORD timeoutMs) const {
-    return WaitForWindow([caption](HWND w) { return IsWindowVisible(w) && TextOf(w) == caption; }, timeoutMs);
+    return WaitForWindow([caption](HWND w) { return IsWindowVisible(w) && WindowText(w) == caption; },
+                         timeoutMs);
 }
 
 int ProgramRun::WaitForExit(DWORD timeoutMs) {

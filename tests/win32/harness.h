@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/wide_text.h"
 #include "store/note_record.h"
 #include "tests/win32/temp_folder.h"
 
@@ -20,7 +21,9 @@ class ProgramTest : public testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
-    // The folder holding this test's data files (ends with a backslash).
+    // The folder holding this test's data files (ends with a backslash), in UTF-16 and as
+    // Shift-JIS text (its name is plain ASCII).
+    std::wstring wideFolder;
     std::string folder;
 };
 
@@ -41,9 +44,13 @@ void PumpMessages();
 bool WaitFor(const std::function<bool()> &condition, DWORD timeoutMs = 5000);
 
 // ---- Files ----
+// Paths in UTF-16, or in Shift-JIS like every other text of the tests.
 std::string ReadFileBytes(const std::string &path);
+std::string ReadFileBytes(const std::wstring &path);
 void WriteFileBytes(const std::string &path, const std::string &bytes);
+void WriteFileBytes(const std::wstring &path, const std::string &bytes);
 bool FileIsThere(const std::string &path);
+bool FileIsThere(const std::wstring &path);
 // Joins text bytes, for building expected file contents with embedded zeros.
 std::string Bytes(const void *data, size_t size);
 
@@ -69,10 +76,15 @@ void ExpectDialogs(std::vector<DialogStep> steps, DWORD timeoutMs = 8000);
 // True when every step ran; disarms the script.
 bool DialogScriptDone();
 
+// The caption of one of the platform's own dialogs, which speak the language of the user
+// interface: Japanese, or English under any other locale.
+std::string PlatformCaption(const char *japanese, const char *english);
+
 // Presses a button of a dialog as a click would.
 void PressButton(HWND dialog, int id);
 void SetCheck(HWND dialog, int id, bool checked);
 bool IsChecked(HWND dialog, int id);
+// Texts of windows and controls, in Shift-JIS.
 std::string ControlText(HWND dialog, int id);
 // The text of the message box's message (its static control).
 std::string MessageBoxText(HWND box);
@@ -84,12 +96,13 @@ COLORREF PixelAt(HWND window, int x, int y);
 // A copy of tavlo.exe in a fresh folder of its own, started with switches.
 class ProgramRun {
 public:
-    ProgramRun();
+    // The folder's name may end with characters of any kind.
+    explicit ProgramRun(const std::wstring &folderNameEnd = L"");
     // A second run of the copy in another run's folder (shares its data files).
     explicit ProgramRun(const ProgramRun &sameFolder);
     ~ProgramRun();
-    const std::string &Folder() const { return folder_; }
-    std::string DataFile(const char *extension) const { return folder_ + "tavlo" + extension; }
+    const std::wstring &Folder() const { return folder_; }
+    std::wstring DataFile(const char *extension) const { return folder_ + L"tavlo" + Wide(extension); }
     bool Start(const char *switches = "");
     // The visible note windows of the process (the class of the notes), in z-order.
     std::vector<HWND> NoteWindows() const;
@@ -110,7 +123,7 @@ public:
     DWORD ProcessId() const { return info_.dwProcessId; }
 
 private:
-    std::string folder_;
+    std::wstring folder_;
     bool ownsFolder_ = true;
     PROCESS_INFORMATION info_{};
 };

@@ -214,7 +214,7 @@ TEST_F(HistoryLogTest, PeelingOffIntoALockedLogKeepsTheNote) {
     logEnabled = 1;
     WriteFileBytes(logPath, Entry("older"));
     const HWND note = NoteWith("precious");
-    HANDLE lock = CreateFileA(logPath, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE lock = CreateFileW(logPath, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
     std::string message;
     ExpectDialogs({{ERROR_CAPTION, [&](HWND box) {
@@ -237,7 +237,7 @@ TEST_F(HistoryLogTest, PeelingOffIntoALockedLogKeepsTheNote) {
 
 TEST_F(HistoryLogTest, LockedLogGivesTheOpenMessage) {
     WriteFileBytes(logPath, Entry("locked"));
-    HANDLE lock = CreateFileA(logPath, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE lock = CreateFileW(logPath, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
     RunHistory(NoteWith("note"),
                {ErrorMessage(" ログファイルを開けません\n CreateFile - 00000020h(32) "), NothingLoaded()});

@@ -193,7 +193,7 @@ TEST_F(MemoInputTest, ClosingTheMemoOfANoteInAnUnknownModeRunsNoOtherCommand) {
     NoteRecord r = MakeRecord(100, 100, 200, 80, "mode nine");
     r.displayMode = 9;
     const HWND note = OpenNote(r);
-    DeleteFileA(notesPath);
+    DeleteFileW(notesPath);
     ExpectDialogs({{kMemoCaption, [](HWND memo) { PressButton(memo, IDCANCEL); }}});
     SendMessageA(note, WM_LBUTTONDBLCLK, 0, 0);
     ASSERT_TRUE(DialogScriptDone());
@@ -230,11 +230,11 @@ TEST_F(MemoInputTest, DateButtonThenCancelKeepsTheTextAndTheButton) {
              const HWND list = GetDlgItem(dialog, IDC_FORMAT_LIST);
              entries = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
              selected = static_cast<int>(SendMessageA(list, LB_GETCURSEL, 0, 0));
-             char label[64] = "";
-             SendMessageA(list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(label));
-             firstLabel = label;
-             SendMessageA(list, LB_GETTEXT, 8, reinterpret_cast<LPARAM>(label));
-             lastLabel = label;
+             wchar_t label[64] = L"";
+             SendMessageW(list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(label));
+             firstLabel = Narrow(label);
+             SendMessageW(list, LB_GETTEXT, 8, reinterpret_cast<LPARAM>(label));
+             lastLabel = Narrow(label);
              fourDigits = IsChecked(dialog, IDC_FOUR_DIGIT_YEAR);
              PressButton(dialog, IDCANCEL);
          }},

@@ -22,9 +22,9 @@ struct Entry {
 };
 
 static std::string LabelAt(HMENU menu, int position) {
-    char label[128] = "";
-    GetMenuStringA(menu, position, label, sizeof label, MF_BYPOSITION);
-    return label;
+    wchar_t label[128] = L"";
+    GetMenuStringW(menu, position, label, 128, MF_BYPOSITION);
+    return Narrow(label);
 }
 
 static void ExpectEntries(HMENU menu, const std::vector<Entry> &expected) {
@@ -169,7 +169,7 @@ TEST_F(MenuStateTest, HistoryIsOfferedOnlyForALogWithContent) {
     const HWND note = OpenNote(MakeRecord(10, 10, 100, 50, "text"));
     for (int form : {1, 0}) {
         const HWND window = form ? note : mainWindow;
-        DeleteFileA(logPath);
+        DeleteFileW(logPath);
         UpdateMenuState(window, form);
         EXPECT_TRUE(Grayed(IDM_HISTORY)) << "no log, form " << form;
         WriteFileBytes(logPath, "");
@@ -180,7 +180,7 @@ TEST_F(MenuStateTest, HistoryIsOfferedOnlyForALogWithContent) {
         EXPECT_FALSE(Grayed(IDM_HISTORY)) << "log with an entry, form " << form;
     }
     // The whole size counts: a log of exactly 4 GiB (sparse on the disk) is not empty.
-    HANDLE log = CreateFileA(logPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    HANDLE log = CreateFileW(logPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     ASSERT_NE(log, INVALID_HANDLE_VALUE);
     LARGE_INTEGER fourGiB;
     fourGiB.QuadPart = 1LL << 32;
@@ -189,7 +189,7 @@ TEST_F(MenuStateTest, HistoryIsOfferedOnlyForALogWithContent) {
     CloseHandle(log);
     UpdateMenuState(mainWindow, 0);
     EXPECT_FALSE(Grayed(IDM_HISTORY)) << "log of 4 GiB";
-    DeleteFileA(logPath);
+    DeleteFileW(logPath);
 }
 
 // ---- The tray icon ----

@@ -25,7 +25,7 @@ TEST_F(NoteMouseTest, DraggingMovesTheNoteAndSavesOnRelease) {
     Mouse(note, WM_LBUTTONDOWN, 110, 110);
     Mouse(note, WM_MOUSEMOVE, 140, 150);
     Mouse(note, WM_MOUSEMOVE, 150, 170);
-    DeleteFileA(notesPath);
+    DeleteFileW(notesPath);
     Mouse(note, WM_LBUTTONUP, 150, 170);
     const RECT r = WindowRectOf(note);
     EXPECT_EQ(r.left, 140);
@@ -37,7 +37,7 @@ TEST_F(NoteMouseTest, DraggingMovesTheNoteAndSavesOnRelease) {
 
 TEST_F(NoteMouseTest, AClickWithoutMovementStillSaves) {
     const HWND note = OpenNote(MakeRecord(100, 100, 220, 66, "click"));
-    DeleteFileA(notesPath);
+    DeleteFileW(notesPath);
     Mouse(note, WM_LBUTTONDOWN, 110, 110);
     Mouse(note, WM_LBUTTONUP, 110, 110);
     EXPECT_TRUE(FileIsThere(notesPath));
@@ -96,7 +96,7 @@ TEST_F(NoteMouseTest, WallpaperNotesIgnoreTheMouse) {
     NoteRecord r = MakeRecord(100, 100, 220, 66, "wallpaper");
     r.displayMode = kModeWallpaper;
     const HWND note = OpenNote(r);
-    DeleteFileA(notesPath);
+    DeleteFileW(notesPath);
     Mouse(note, WM_LBUTTONDOWN, 110, 110);
     Mouse(note, WM_MOUSEMOVE, 200, 200);
     Mouse(note, WM_LBUTTONUP, 200, 200);
@@ -129,12 +129,12 @@ TEST_F(NoteMouseTest, LosingTheCaptureEndsTheDrag) {
     const HWND note = OpenNote(MakeRecord(100, 100, 220, 66, "drag"));
     Mouse(note, WM_LBUTTONDOWN, 110, 110);
     Mouse(note, WM_MOUSEMOVE, 140, 150);
-    DeleteFileA(notesPath);
+    DeleteFileW(notesPath);
     SetCapture(mainWindow);
     ReleaseCapture();
     EXPECT_EQ(NoteTable[0].x, 130);
     EXPECT_EQ(ReadFileBytes(notesPath).size(), sizeof(NoteRecord)) << "saved when the drag ended";
-    DeleteFileA(notesPath);
+    DeleteFileW(notesPath);
     Mouse(note, WM_MOUSEMOVE, 300, 300);
     Mouse(note, WM_LBUTTONUP, 300, 300);
     EXPECT_EQ(WindowRectOf(note).left, 130) << "the note followed the pointer without a button";

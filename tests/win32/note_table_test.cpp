@@ -67,7 +67,7 @@ TEST_F(NoteTableTest, CloseMinusOneLeavesTheTables) {
     OpenThree();
     // Closing the main window is what Exit does last; here a spare main window stands in.
     const HWND realMain = mainWindow;
-    mainWindow = CreateWindowExA(0, kWindowClassName, "spare", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+    mainWindow = CreateWindowExW(0, kWindowClassName, L"spare", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                                  programInstance, nullptr);
     const HWND spare = mainWindow;
     CloseNote(-1);

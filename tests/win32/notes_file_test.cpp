@@ -100,7 +100,7 @@ TEST_F(NotesFileTest, BackupCopiesOnlyANonEmptyNotesFile) {
     WriteFileBytes(notesPath, "");
     BackupNotesFile();
     EXPECT_EQ(ReadFileBytes(backupPath), "older");
-    DeleteFileA(notesPath);
+    DeleteFileW(notesPath);
     BackupNotesFile();
     EXPECT_EQ(ReadFileBytes(backupPath), "older");
     WriteFileBytes(notesPath, "current");
@@ -124,7 +124,7 @@ struct WarningCount {
 // A scratch name that cannot be used (a folder, a stale read-only file) is no reason to fail;
 // when none can be used, the file is written in place. Leftover scratch files go.
 TEST_F(NotesFileTest, ASaveUsesAnotherScratchNameOrWritesInPlace) {
-    const std::string base = notesPath;
+    const std::string base = Narrow(notesPath);
     OpenNote(MakeRecord(10, 10, 100, 50, "first"));
     WarningCount warnings;
     CreateDirectoryA((base + ".new").c_str(), nullptr);
@@ -156,7 +156,7 @@ TEST_F(NotesFileTest, AFailingSaveWarnsOncePerRunOfFailures) {
     SaveAll();
     const std::string before = ReadFileBytes(notesPath);
     const auto holdNotesFile = [] { // as another program may hold it
-        return CreateFileA(notesPath, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        return CreateFileW(notesPath, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     };
     HANDLE held = holdNotesFile();
     std::strcpy(NoteTable[0].text, "changed");
@@ -168,7 +168,7 @@ TEST_F(NotesFileTest, AFailingSaveWarnsOncePerRunOfFailures) {
     }
     CloseHandle(held);
     EXPECT_EQ(ReadFileBytes(notesPath), before);
-    EXPECT_FALSE(FileIsThere(std::string(notesPath) + ".new")) << "the scratch file is removed";
+    EXPECT_FALSE(FileIsThere(std::wstring(notesPath) + L".new")) << "the scratch file is removed";
 
     SaveAll();
     EXPECT_STREQ(ReadFileBytes(notesPath).c_str() + 4, "changed") << "the next save writes again";
@@ -183,7 +183,7 @@ TEST_F(NotesFileTest, AFailingSaveWarnsOncePerRunOfFailures) {
 }
 
 TEST_F(NotesFileTest, SaveAllWritesTheSettingsFileToo) {
-    DeleteFileA(settingsPath);
+    DeleteFileW(settingsPath);
     SaveAll();
     EXPECT_FALSE(ReadFileBytes(settingsPath).empty());
     EXPECT_EQ(recordsToSave, noteCount);

@@ -32,11 +32,7 @@ protected:
         RepaintNote(window);
         return window;
     }
-    static std::string Title(HWND window) {
-        char text[1100] = "";
-        GetWindowTextA(window, text, sizeof text);
-        return text;
-    }
+    static std::string Title(HWND window) { return WindowText(window); }
     // Counts the pixels of the colour in the rectangle [left, right) x [top, bottom).
     static int CountColor(HWND window, COLORREF color, int left, int top, int right, int bottom) {
         HDC dc = GetDC(window);

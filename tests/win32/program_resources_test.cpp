@@ -8,14 +8,14 @@
 // The resources of the program file as shipped, read as data.
 class ProgramResourcesTest : public ProgramTest {};
 
-static BOOL CALLBACK CollectLanguage(HMODULE, LPCSTR, LPCSTR, WORD language, LONG_PTR found) {
+static BOOL CALLBACK CollectLanguage(HMODULE, LPCWSTR, LPCWSTR, WORD language, LONG_PTR found) {
     reinterpret_cast<std::set<WORD> *>(found)->insert(language);
     return TRUE;
 }
 
-static std::set<WORD> LanguagesOf(HMODULE program, LPCSTR type, LPCSTR name) {
+static std::set<WORD> LanguagesOf(HMODULE program, LPCWSTR type, LPCWSTR name) {
     std::set<WORD> found;
-    EnumResourceLanguagesA(program, type, name, CollectLanguage, reinterpret_cast<LONG_PTR>(&found));
+    EnumResourceLanguagesW(program, type, name, CollectLanguage, reinterpret_cast<LONG_PTR>(&found));
     return found;
 }
 
@@ -31,16 +31,16 @@ struct IconGroupEntry {
 TEST_F(ProgramResourcesTest, EveryResourceIsJapaneseAndTheIconHasEverySize) {
     ProgramRun copy;
     const HMODULE program =
-        LoadLibraryExA((copy.Folder() + "tavlo.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+        LoadLibraryExW((copy.Folder() + L"tavlo.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(program, nullptr);
     const std::set<WORD> japanese = {MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT)};
-    EXPECT_EQ(LanguagesOf(program, RT_GROUP_ICON, "TAVLO"), japanese);
-    EXPECT_EQ(LanguagesOf(program, RT_DIALOG, MAKEINTRESOURCEA(2000)), japanese);
-    EXPECT_EQ(LanguagesOf(program, RT_ACCELERATOR, MAKEINTRESOURCEA(6000)), japanese);
-    EXPECT_EQ(LanguagesOf(program, RT_VERSION, MAKEINTRESOURCEA(1)), japanese);
-    EXPECT_EQ(LanguagesOf(program, RT_MANIFEST, MAKEINTRESOURCEA(1)), japanese);
+    EXPECT_EQ(LanguagesOf(program, RT_GROUP_ICON, L"TAVLO"), japanese);
+    EXPECT_EQ(LanguagesOf(program, RT_DIALOG, MAKEINTRESOURCEW(2000)), japanese);
+    EXPECT_EQ(LanguagesOf(program, RT_ACCELERATOR, MAKEINTRESOURCEW(6000)), japanese);
+    EXPECT_EQ(LanguagesOf(program, RT_VERSION, MAKEINTRESOURCEW(1)), japanese);
+    EXPECT_EQ(LanguagesOf(program, RT_MANIFEST, MAKEINTRESOURCEW(1)), japanese);
 
-    const HRSRC group = FindResourceA(program, "TAVLO", RT_GROUP_ICON);
+    const HRSRC group = FindResourceW(program, L"TAVLO", RT_GROUP_ICON);
     ASSERT_NE(group, nullptr);
     const BYTE *directory = static_cast<const BYTE *>(LockResource(LoadResource(program, group)));
     const WORD count = *reinterpret_cast<const WORD *>(directory + 4);
@@ -50,7 +50,7 @@ TEST_F(ProgramResourcesTest, EveryResourceIsJapaneseAndTheIconHasEverySize) {
         const int side = entries[i].width ? entries[i].width : 256;
         sizes.insert(side);
         if (side != 256) continue;
-        const HRSRC image = FindResourceA(program, MAKEINTRESOURCEA(entries[i].id), RT_ICON);
+        const HRSRC image = FindResourceW(program, MAKEINTRESOURCEW(entries[i].id), RT_ICON);
         ASSERT_NE(image, nullptr);
         const char *bytes = static_cast<const char *>(LockResource(LoadResource(program, image)));
         EXPECT_EQ(std::string(bytes, 8), std::string("\x89PNG\r\n\x1a\n", 8))

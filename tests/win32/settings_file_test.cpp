@@ -3,15 +3,14 @@
 #include "app/save_all.h"
 #include "platform/program.h"
 #include "platform/program_files.h"
+#include "settings/profile_text.h"
 #include "settings/settings.h"
 #include "store/notes_file.h"
 
 class SettingsFileTest : public ProgramTest {
 protected:
     std::string Read(const char *section, const char *key) {
-        char value[300] = "";
-        GetPrivateProfileStringA(section, key, "<missing>", value, sizeof value, settingsPath);
-        return value;
+        return ProfileValue(ReadFileBytes(settingsPath), section, key, "<missing>", 300);
     }
 };
 

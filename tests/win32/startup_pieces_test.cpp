@@ -111,28 +111,26 @@ TEST_F(StartupPiecesTest, AboutFromANoteStaysBesideIt) {
     EXPECT_GT(place.top, 300);
 }
 
-static std::string InstanceNameOf(const std::string &path) {
-    char name[kInstanceNameSize];
-    SingleInstanceName(path.c_str(), name);
-    return name;
+static std::wstring InstanceNameOf(const std::wstring &path) {
+    return SingleInstanceName(path.c_str());
 }
 
 // Copies started from one file refuse each other however its path was typed; the upper-casing
-// knows double-byte characters (ヂ is 83 61, which a byte-wise one would turn into ア, 83 41).
+// leaves letters of other scripts alone (ヂ and ア stay two names).
 TEST_F(StartupPiecesTest, OneExecutableHasOneInstanceNameHoweverItsPathIsSpelled) {
-    const std::string exe = folder + "tavlo.exe";
+    const std::wstring exe = wideFolder + L"tavlo.exe";
     WriteFileBytes(exe, "MZ");
-    std::string upper = exe;
-    CharUpperBuffA(&upper[0], static_cast<DWORD>(upper.size()));
-    char shortPath[MAX_PATH] = "";
-    GetShortPathNameA(exe.c_str(), shortPath, MAX_PATH);
-    const std::string name = InstanceNameOf(exe);
-    EXPECT_EQ(name.find('\\'), std::string::npos) << name;
+    std::wstring upper = exe;
+    CharUpperBuffW(&upper[0], static_cast<DWORD>(upper.size()));
+    wchar_t shortPath[MAX_PATH] = L"";
+    GetShortPathNameW(exe.c_str(), shortPath, MAX_PATH);
+    const std::wstring name = InstanceNameOf(exe);
+    EXPECT_EQ(name.find(L'\\'), std::wstring::npos);
     EXPECT_EQ(InstanceNameOf(upper), name);
-    EXPECT_EQ(InstanceNameOf(shortPath), name) << shortPath;
-    EXPECT_EQ(InstanceNameOf(folder + ".\\TAVLO.exe"), name);
+    EXPECT_EQ(InstanceNameOf(shortPath), name);
+    EXPECT_EQ(InstanceNameOf(wideFolder + L".\\TAVLO.exe"), name);
 
-    const std::string a = folder + "ア.exe", di = folder + "ヂ.exe";
+    const std::wstring a = wideFolder + L"\x30A2.exe", di = wideFolder + L"\x30C2.exe"; // ア, ヂ
     WriteFileBytes(a, "MZ");
     WriteFileBytes(di, "MZ");
     EXPECT_NE(InstanceNameOf(a), InstanceNameOf(di));

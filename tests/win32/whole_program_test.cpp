@@ -176,7 +176,7 @@ TEST_F(WholeProgramTest, AnUnreadableNotesFileEndsTheProgramWithoutWritingAnythi
     const std::string notes = RecordImage(30, 40, 200, 60, "kept");
     WriteFileBytes(run.DataFile(".DAT"), notes);
     const auto lockNotes = [&] {
-        return CreateFileA(run.DataFile(".DAT").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        return CreateFileW(run.DataFile(".DAT").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     };
     HANDLE lock = lockNotes();
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
@@ -230,7 +230,7 @@ TEST_F(WholeProgramTest, NoNotesFileContentCrashesTheProgram) {
             c = static_cast<char>(random());
         WriteFileBytes(run.DataFile(".DAT"), junk);
         WriteFileBytes(run.DataFile(".INI"),
-                       junk.substr(0, 3000) + "\r\n[その他]\r\n背景BMP=" + run.Folder() + "\r\n");
+                       junk.substr(0, 3000) + "\r\n[その他]\r\n背景BMP=" + Narrow(run.Folder()) + "\r\n");
         ASSERT_TRUE(run.Start());
         // A file of more than 99 records shows the limit message for the extra notes, if any.
         if (HWND box = run.WaitForDialog(ERROR_CAPTION, 500)) PostMessageA(box, WM_COMMAND, IDOK, 0);
