@@ -9,6 +9,8 @@ if [ "$TAVLO_PRESET" = win64 ]; then
 else
     export WINEPREFIX="${WINEPREFIX:-$top/build/wineprefix}"
     export WINEARCH=win32
+    # Where the kernel runs no 32-bit code, 32-bit Wine runs under the emulator (tools/i386-run.sh).
+    /usr/lib/wine/wine --version >/dev/null 2>&1 || export PATH="$top/tools/wine32-bin:$PATH"
 fi
 # The build whose programs run here: build/win32 or build/win64.
 winbuild="$top/build/$TAVLO_PRESET"
