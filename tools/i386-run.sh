@@ -9,7 +9,10 @@ binfmt=/proc/sys/fs/binfmt_misc
 
 if [ "${1:-}" = --in-namespace ]; then
     shift
-    mount -t binfmt_misc binfmt_misc "$binfmt"
+    if ! mount -t binfmt_misc binfmt_misc "$binfmt"; then
+        echo "i386-run.sh: no binfmt_misc of a namespace's own here; that needs Linux 6.7 or later" >&2
+        exit 125
+    fi
     # An i386 ELF executable or shared object (e_machine 3), as Debian's own qemu-user registers
     # it. F opens the emulator now, so it is found whatever the namespace's mounts show later.
     magic='\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00'

@@ -16,4 +16,6 @@ fi
 winbuild="$top/build/$TAVLO_PRESET"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-export LC_ALL=ja_JP.UTF-8
+# Wine takes its ANSI code page from the locale: 932 from the Japanese one.
+export TAVLO_LOCALE="${TAVLO_LOCALE:-ja_JP.UTF-8}"
+export LC_ALL="$TAVLO_LOCALE"
