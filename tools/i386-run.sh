@@ -14,13 +14,15 @@ if [ "${1:-}" = --in-namespace ]; then
         exit 125
     fi
     # An i386 ELF executable or shared object (e_machine 3), as Debian's own qemu-user registers
-    # it. F opens the emulator now, so it is found whatever the namespace's mounts show later.
+    # it; binfmt_misc decodes the \x escapes itself. F opens the emulator now, so that it is found
+    # whatever the namespace's mounts show later.
     magic='\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00'
     mask='\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff'
     printf '%s\n' ":tavlo-i386:M::$magic:$mask:$qemu:F" >"$binfmt/register"
     exec "$@"
 fi
 
+# The 32-bit Wine loader, the i386 program this is for, tells whether the kernel runs them itself.
 if /usr/lib/wine/wine --version >/dev/null 2>&1; then
     exec "$@"
 fi
