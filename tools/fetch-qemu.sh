@@ -23,6 +23,12 @@ if [ -z "$uri" ]; then
 fi
 [ -n "$uri" ] || { echo "fetch-qemu.sh: no Debian mirror in the apt sources" >&2; exit 1; }
 
+# trixie's lists are signed with keys that only an updated keyring of the machine's release holds.
+if [ ! -e /usr/share/keyrings/debian-archive-trixie-automatic.gpg ]; then
+    $SUDO apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq debian-archive-keyring
+fi
+
 echo "fetching qemu-i386 from Debian trixie's qemu-user into build/qemu/"
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
