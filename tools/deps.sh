@@ -7,6 +7,8 @@ SUDO=
 packages="cmake make g++ libgtest-dev googletest g++-mingw-w64-i686-posix mingw-w64-i686-dev
 binutils-mingw-w64-i686 wine wine32:i386 xvfb xauth x11-utils imagemagick locales
 fonts-ipafont-gothic fonts-ipafont-mincho clang-format"
+# The Windows tests also run the same sources built for 64 bits, under 64-bit Wine.
+packages="$packages wine64 g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64"
 # python3 packs the release zip (make dist).
 packages="$packages python3"
 
@@ -21,17 +23,9 @@ if [ -n "$missing" ]; then
     DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends $missing
 fi
 
-# Where the kernel runs no 32-bit code, the tests run the 64-bit build under 64-bit Wine.
-if [ "$(sh "$(dirname "$0")/wine-preset.sh")" = win64 ]; then
-    missing=""
-    for p in wine64 g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64; do
-        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"
-    done
-    if [ -n "$missing" ]; then
-        echo "this kernel runs no 32-bit code; installing the 64-bit build tools:$missing"
-        $SUDO apt-get update -qq
-        DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends $missing
-    fi
+# Where the kernel runs no 32-bit code, 32-bit Wine runs under trixie's qemu-i386 (tools/i386-run.sh).
+if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
+    sh "$(dirname "$0")/fetch-qemu.sh"
 fi
 
 # Wine takes its ANSI code page (932) from the Japanese locale.
