@@ -11,13 +11,16 @@
 #include <string>
 #include <vector>
 
-#include "app/program.h"
+#include "platform/program.h"
 #include "res/resource.h"
 
 // Generous: the program may run under an emulator, many times slower than natively.
 static const DWORD kTimeoutMs = 60000;
 // What the driver pastes: Japanese text whose 表 has the trail byte 0x5C in Shift-JIS.
 static const wchar_t kPasted[] = L"\x8CBC\x308A\x4ED8\x3051\x8868\x793A"; // 貼り付け表示
+
+// The window class of the notes and the main window: the program's name.
+static const wchar_t kNoteClass[] = L"" PROGRAM_NAME;
 
 static PROCESS_INFORMATION program;
 
@@ -33,14 +36,14 @@ static bool WaitFor(const std::function<bool()> &condition) {
     return true;
 }
 
-static std::string ClassOf(HWND window) {
-    char name[64] = "";
-    GetClassNameA(window, name, sizeof name);
+static std::wstring ClassOf(HWND window) {
+    wchar_t name[64] = L"";
+    GetClassNameW(window, name, 64);
     return name;
 }
 
 struct WindowSearch {
-    const char *className;
+    const wchar_t *className;
     bool visible;
     std::vector<HWND> found;
 };
@@ -56,14 +59,14 @@ static BOOL CALLBACK CollectProgramWindow(HWND window, LPARAM param) {
 }
 
 // The program's top-level windows of the class, visible or hidden, in z-order.
-static std::vector<HWND> ProgramWindows(const char *className, bool visible) {
+static std::vector<HWND> ProgramWindows(const wchar_t *className, bool visible) {
     WindowSearch search{className, visible, {}};
     EnumWindows(CollectProgramWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
 static HWND VisibleNoteAt(LONG left, LONG top) {
-    for (HWND note : ProgramWindows(PROGRAM_NAME, true)) {
+    for (HWND note : ProgramWindows(kNoteClass, true)) {
         RECT r;
         if (GetWindowRect(note, &r) && r.left == left && r.top == top) return note;
     }
@@ -135,9 +138,9 @@ int main(int argc, char **argv) {
         return Fail("the program does not start");
     // It waits for input once start-up, the splash included, is over.
     if (WaitForInputIdle(program.hProcess, kTimeoutMs) != 0 ||
-        !WaitFor([] { return !ProgramWindows(PROGRAM_NAME, false).empty(); }))
+        !WaitFor([] { return !ProgramWindows(kNoteClass, false).empty(); }))
         return Fail("no main window");
-    const HWND main = ProgramWindows(PROGRAM_NAME, false).front();
+    const HWND main = ProgramWindows(kNoteClass, false).front();
     // The notes file the test writes holds a note at (30, 40) and one at (300, 400). A note is
     // shown, hidden and shown again while its display mode is applied, so both are looked for at
     // once.
@@ -145,7 +148,7 @@ int main(int argc, char **argv) {
     if (!WaitFor([&] {
             first = VisibleNoteAt(30, 40);
             second = VisibleNoteAt(300, 400);
-            return first && second && ProgramWindows(PROGRAM_NAME, true).size() == 2;
+            return first && second && ProgramWindows(kNoteClass, true).size() == 2;
         }))
         return Fail("the two saved notes are not shown at their places");
     for (HWND note : {first, second})
@@ -159,9 +162,9 @@ int main(int argc, char **argv) {
         return Fail("no tray icon on the taskbar");
     // A left click on the icon shows the name and version (a dialog of the program) for a second.
     ClickAt((icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2);
-    if (!WaitFor([] { return !ProgramWindows("#32770", true).empty(); }))
+    if (!WaitFor([] { return !ProgramWindows(L"#32770", true).empty(); }))
         return Fail("a click on the tray icon shows nothing of the program");
-    if (!WaitFor([] { return ProgramWindows("#32770", true).empty(); })) return Fail("the splash stays");
+    if (!WaitFor([] { return ProgramWindows(L"#32770", true).empty(); })) return Fail("the splash stays");
 
     // Paste into the first note; the change is saved at once.
     if (!PutOnClipboard(kPasted)) return Fail("the clipboard cannot be set");
@@ -174,8 +177,8 @@ int main(int argc, char **argv) {
 
     // Exit from the tray's command target, answering its question with Yes.
     PostMessageA(main, WM_COMMAND, IDM_EXIT, 0);
-    if (!WaitFor([] { return !ProgramWindows("#32770", true).empty(); })) return Fail("exit asks nothing");
-    PostMessageA(ProgramWindows("#32770", true).front(), WM_COMMAND, IDYES, 0);
+    if (!WaitFor([] { return !ProgramWindows(L"#32770", true).empty(); })) return Fail("exit asks nothing");
+    PostMessageA(ProgramWindows(L"#32770", true).front(), WM_COMMAND, IDYES, 0);
     if (WaitForSingleObject(program.hProcess, kTimeoutMs) != WAIT_OBJECT_0)
         return Fail("the program does not end");
     DWORD status = 1;

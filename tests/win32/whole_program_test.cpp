@@ -129,6 +129,24 @@ static bool SameRecords(const std::string &file, const std::string &records) {
     return true;
 }
 
+// The files beside the program open whatever its folder's name holds, characters that Shift-JIS
+// cannot write among them: the notes are restored and backed up, the settings file is made, and a
+// save lands in the same folder.
+TEST_F(WholeProgramTest, AFolderNamedOutsideShiftJisHoldsTheProgramsFiles) {
+    ProgramRun run(L" \x30E1\x30E2 \x00E9\x2713\xD55C"); // " メモ é✓한"
+    const std::string notes = RecordImage(30, 40, 200, 60, "kept");
+    WriteFileBytes(run.DataFile(".DAT"), notes);
+    ASSERT_TRUE(run.Start());
+    ASSERT_TRUE(run.WaitUntilRunning());
+    ASSERT_TRUE(run.WaitForNotes(1));
+    EXPECT_EQ(ReadFileBytes(run.DataFile(".OLD")), notes);
+    EXPECT_TRUE(FileIsThere(run.DataFile(".INI")));
+    DeleteFileW(run.DataFile(".INI").c_str());
+    SendMessageW(run.MainWindow(), WM_QUERYENDSESSION, 0, 0);
+    EXPECT_TRUE(FileIsThere(run.DataFile(".INI"))) << "saved into the folder";
+    EXPECT_TRUE(SameRecords(ReadFileBytes(run.DataFile(".DAT")), notes));
+}
+
 // Whenever the program dies, each of its files on disk is the old or the new one, whole, never
 // missing or cut short, whether it was saving the notes, the settings or the defaults.
 TEST_F(WholeProgramTest, KillingTheProgramWhileItSavesNeverCutsAFile) {
