@@ -62,7 +62,7 @@ static std::string TextOf(const NoteRecord &r) {
 }
 
 TEST_F(ClipboardTest, CopyPutsTheTextAsItIsAndDoesNotSave) {
-    const std::string text = "line one\r\n表示 ﾃｷｽﾄ";
+    const std::string text = "line one\r\n\x95\x5c\x8e\xa6 \xc3\xb7\xbd\xc4"; // line one\r\n表示 ﾃｷｽﾄ
     const HWND note = OpenNote(MakeRecord(10, 10, 200, 60, text.c_str()));
     EmptyTheClipboard();
     EXPECT_FALSE(Saved(note, IDM_COPY));
@@ -94,7 +94,7 @@ TEST_F(ClipboardTest, PasteReplacesTheTextKeepsAnUndoCopyAndSaves) {
 
 TEST_F(ClipboardTest, PasteKeepsBytesAndLineEndsUnconverted) {
     const HWND note = OpenNote(MakeRecord(10, 10, 200, 60, "x"));
-    const std::string text = "a\r\nb\nc\rｶﾀｶﾅ\t表";
+    const std::string text = "a\r\nb\nc\r\xb6\xc0\xb6\xc5\t\x95\x5c"; // a\r\nb\nc\rｶﾀｶﾅ\t表
     PutOnClipboard(text);
     SendMessageA(note, WM_COMMAND, IDM_PASTE, 0);
     EXPECT_EQ(TextOf(NoteTable[0]), text);

@@ -12,8 +12,9 @@
 
 class ColorFontTest : public ProgramTest {};
 
-static const std::string kColorCaption = PlatformCaption("色", "Color");
-static const std::string kFontCaption = PlatformCaption("フォントの指定", "Font");
+static const std::string kColorCaption = PlatformCaption("\x90\x46", "Color"); // 色
+static const std::string kFontCaption =
+    PlatformCaption("\x83\x74\x83\x48\x83\x93\x83\x67\x82\xcc\x8e\x77\x92\xe8", "Font"); // フォントの指定
 
 // Control ids of the platform's colour and font dialogs.
 constexpr int kRedEdit = 706, kGreenEdit = 707, kBlueEdit = 708, kAddCustomColor = 712, kCustomColors = 721;

@@ -163,7 +163,7 @@ TEST_F(CommandsTest, NewNoteOpensTheMemoInputOfTheNewNoteWhenAsked) {
     openInputAtOnce = 1;
     const HWND note = OpenNote(MakeRecord(100, 100, 220, 66, "one"));
     HWND owner = nullptr;
-    ExpectDialogs({{"メモ入力", [&](HWND memo) {
+    ExpectDialogs({{"\x83\x81\x83\x82\x93\xfc\x97\xcd", [&](HWND memo) { // メモ入力
                         owner = GetWindow(memo, GW_OWNER);
                         PressButton(memo, IDCANCEL);
                     }}});
@@ -177,7 +177,7 @@ TEST_F(CommandsTest, MemoInputCommandRunsTheNotesMemoAndSaves) {
     if (!HasDialog(IDD_MEMO_INPUT)) GTEST_SKIP() << "memo input dialog not linked in";
     const HWND note = OpenNote(MakeRecord(100, 100, 220, 66, "memo"));
     HWND owner = nullptr;
-    ExpectDialogs({{"メモ入力", [&](HWND memo) {
+    ExpectDialogs({{"\x83\x81\x83\x82\x93\xfc\x97\xcd", [&](HWND memo) { // メモ入力
                         owner = GetWindow(memo, GW_OWNER);
                         PressButton(memo, IDCANCEL);
                     }}});
@@ -191,11 +191,13 @@ TEST_F(CommandsTest, ShiftNewNoteRunsTheCreationPageFirst) {
     if (!HasDialog(IDD_PAGE_CREATION)) GTEST_SKIP() << "property sheet not linked in";
     const HWND note = OpenNote(MakeRecord(100, 100, 220, 66, "one"));
     ShiftScope shift;
-    ExpectDialogs({{"タヴロのﾌﾟﾛﾊﾟﾃｨ", [](HWND sheet) { PressButton(sheet, IDCANCEL); }}});
+    ExpectDialogs({{"\x83\x5e\x83\x94\x83\x8d\x82\xcc\xcc\xdf\xdb\xca\xdf\xc3\xa8",
+                    [](HWND sheet) { PressButton(sheet, IDCANCEL); }}}); // タヴロのﾌﾟﾛﾊﾟﾃｨ
     EXPECT_TRUE(Saved(note, IDM_NEW_NOTE)) << "a cancelled sheet still saves";
     EXPECT_TRUE(DialogScriptDone());
     EXPECT_EQ(noteCount, 1) << "and creates no note";
-    ExpectDialogs({{"タヴロのﾌﾟﾛﾊﾟﾃｨ", [](HWND sheet) { PressButton(sheet, IDOK); }}});
+    ExpectDialogs({{"\x83\x5e\x83\x94\x83\x8d\x82\xcc\xcc\xdf\xdb\xca\xdf\xc3\xa8",
+                    [](HWND sheet) { PressButton(sheet, IDOK); }}}); // タヴロのﾌﾟﾛﾊﾟﾃｨ
     EXPECT_TRUE(Saved(note, IDM_NEW_NOTE));
     EXPECT_TRUE(DialogScriptDone());
     EXPECT_EQ(noteCount, 2);
@@ -243,7 +245,8 @@ TEST_F(CommandsTest, HistoryWithAnEmptyLogStillOpensTheDialog) {
     const HWND note = OpenNote(MakeRecord(10, 10, 100, 50, "text"));
     WriteFileBytes(logPath, "");
     ExpectDialogs({{ERROR_CAPTION, [](HWND box) { PressButton(box, IDOK); }},
-                   {"タヴロ 履歴", [](HWND history) { PressButton(history, IDCANCEL); }}});
+                   {"\x83\x5e\x83\x94\x83\x8d \x97\x9a\x97\xf0",
+                    [](HWND history) { PressButton(history, IDCANCEL); }}}); // タヴロ 履歴
     EXPECT_TRUE(Saved(note, IDM_HISTORY));
     EXPECT_TRUE(DialogScriptDone());
     EXPECT_STREQ(NoteTable[0].text, "text");
@@ -253,7 +256,7 @@ TEST_F(CommandsTest, HistoryRestoresIntoTheNoteOrIntoANewNote) {
     if (!HasDialog(IDD_HISTORY)) GTEST_SKIP() << "history dialog not linked in";
     WriteFileBytes(logPath, LogEntry("older") + LogEntry("newer\r\nline"));
     const HWND note = OpenNote(MakeRecord(10, 10, 100, 50, "current"));
-    const char *caption = "タヴロ 履歴";
+    const char *caption = "\x83\x5e\x83\x94\x83\x8d \x97\x9a\x97\xf0"; // タヴロ 履歴
 
     ExpectDialogs({{caption, [](HWND history) {
                         SetCheck(history, IDC_RESTORE_TO_NEW, false);
@@ -372,7 +375,8 @@ TEST_F(CommandsTest, ShiftArrangeCancelledSkipsTheArrangementButSaves) {
     if (!HasDialog(IDD_PAGE_ARRANGEMENT)) GTEST_SKIP() << "property sheet not linked in";
     const HWND note = OpenNote(MakeRecord(300, 300, 100, 50, "a"));
     ShiftScope shift;
-    ExpectDialogs({{"タヴロのﾌﾟﾛﾊﾟﾃｨ", [](HWND sheet) { PressButton(sheet, IDCANCEL); }}});
+    ExpectDialogs({{"\x83\x5e\x83\x94\x83\x8d\x82\xcc\xcc\xdf\xdb\xca\xdf\xc3\xa8",
+                    [](HWND sheet) { PressButton(sheet, IDCANCEL); }}}); // タヴロのﾌﾟﾛﾊﾟﾃｨ
     EXPECT_TRUE(Saved(note, IDM_ARRANGE));
     EXPECT_TRUE(DialogScriptDone());
     RECT r;
@@ -384,7 +388,7 @@ TEST_F(CommandsTest, ShiftArrangeCancelledSkipsTheArrangementButSaves) {
 TEST_F(CommandsTest, AboutOpensOverTheNoteAndDoesNotSave) {
     const HWND note = OpenNote(MakeRecord(10, 10, 100, 50, "a"));
     HWND owner = nullptr;
-    ExpectDialogs({{"ﾊﾞｰｼﾞｮﾝ情報", [&](HWND about) {
+    ExpectDialogs({{"\xca\xde\xb0\xbc\xde\xae\xdd\x8f\xee\x95\xf1", [&](HWND about) { // ﾊﾞｰｼﾞｮﾝ情報
                         owner = GetWindow(about, GW_OWNER);
                         PressButton(about, IDOK);
                     }}});
@@ -396,11 +400,13 @@ TEST_F(CommandsTest, AboutOpensOverTheNoteAndDoesNotSave) {
 TEST_F(CommandsTest, DefaultSettingsAndPropertiesSaveWhateverTheDialogsReturn) {
     const HWND note = OpenNote(MakeRecord(10, 10, 100, 50, "a"));
     if (HasDialog(IDD_DEFAULT_SETTINGS))
-        ExpectDialogs({{"デフォルト設定", [](HWND dialog) { PressButton(dialog, IDCANCEL); }}});
+        ExpectDialogs({{"\x83\x66\x83\x74\x83\x48\x83\x8b\x83\x67\x90\xdd\x92\xe8",
+                        [](HWND dialog) { PressButton(dialog, IDCANCEL); }}}); // デフォルト設定
     EXPECT_TRUE(Saved(note, IDM_DEFAULT_SETTINGS));
     EXPECT_TRUE(DialogScriptDone());
     if (HasDialog(IDD_PAGE_OTHER))
-        ExpectDialogs({{"タヴロのﾌﾟﾛﾊﾟﾃｨ", [](HWND sheet) { PressButton(sheet, IDCANCEL); }}});
+        ExpectDialogs({{"\x83\x5e\x83\x94\x83\x8d\x82\xcc\xcc\xdf\xdb\xca\xdf\xc3\xa8",
+                        [](HWND sheet) { PressButton(sheet, IDCANCEL); }}}); // タヴロのﾌﾟﾛﾊﾟﾃｨ
     EXPECT_TRUE(Saved(note, IDM_PROPERTIES));
     EXPECT_TRUE(DialogScriptDone());
 }
@@ -408,7 +414,8 @@ TEST_F(CommandsTest, DefaultSettingsAndPropertiesSaveWhateverTheDialogsReturn) {
 TEST_F(CommandsTest, FileOutputDoesNotSave) {
     const HWND note = OpenNote(MakeRecord(10, 10, 100, 50, "a"));
     if (HasDialog(IDD_EXPORT_FORMAT))
-        ExpectDialogs({{"ファイル形式", [](HWND dialog) { PressButton(dialog, IDCANCEL); }}});
+        ExpectDialogs({{"\x83\x74\x83\x40\x83\x43\x83\x8b\x8c\x60\x8e\xae",
+                        [](HWND dialog) { PressButton(dialog, IDCANCEL); }}}); // ファイル形式
     EXPECT_FALSE(Saved(note, IDM_FILE_OUTPUT));
     EXPECT_TRUE(DialogScriptDone());
     EXPECT_EQ(lastCommandWindow, note);
@@ -425,10 +432,13 @@ TEST_F(CommandsTest, ANoteClosedAsItsDialogIsAcceptedGetsNothingMore) {
         int accept;
         bool shift;
     };
-    const Case cases[] = {{IDM_NEW_NOTE, "タヴロのﾌﾟﾛﾊﾟﾃｨ", IDOK, true},
-                          {IDM_HISTORY, "タヴロ 履歴", IDC_HISTORY_ENTRY1, false},
-                          {IDM_BACK_COLOR, PlatformCaption("色", "Color"), IDOK, false},
-                          {IDM_FONT, PlatformCaption("フォントの指定", "Font"), IDOK, false}};
+    const Case cases[] = {
+        {IDM_NEW_NOTE, "\x83\x5e\x83\x94\x83\x8d\x82\xcc\xcc\xdf\xdb\xca\xdf\xc3\xa8", IDOK,
+         true}, // タヴロのﾌﾟﾛﾊﾟﾃｨ
+        {IDM_HISTORY, "\x83\x5e\x83\x94\x83\x8d \x97\x9a\x97\xf0", IDC_HISTORY_ENTRY1, false}, // タヴロ 履歴
+        {IDM_BACK_COLOR, PlatformCaption("\x90\x46", "Color"), IDOK, false},                   // 色
+        {IDM_FONT, PlatformCaption("\x83\x74\x83\x48\x83\x93\x83\x67\x82\xcc\x8e\x77\x92\xe8", "Font"), IDOK,
+         false}}; // フォントの指定
     for (const Case &c : cases) {
         CloseAllNotes();
         const HWND invoker = OpenNote(MakeRecord(10, 10, 100, 50, "invoker"));

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-constexpr char kDate1[] = "$$タヴロ$$DATE1$$";
-constexpr char kDate2[] = "$$タヴロ$$DATE2$$";
-constexpr char kDate3[] = "$$タヴロ$$DATE3$$";
+constexpr char kDate1[] = "$$\x83\x5e\x83\x94\x83\x8d$$DATE1$$"; // $$タヴロ$$DATE1$$
+constexpr char kDate2[] = "$$\x83\x5e\x83\x94\x83\x8d$$DATE2$$"; // $$タヴロ$$DATE2$$
+constexpr char kDate3[] = "$$\x83\x5e\x83\x94\x83\x8d$$DATE3$$"; // $$タヴロ$$DATE3$$
 constexpr int kNoteWidth = 360, kNoteHeight = 40;
 
 static std::string Title(HWND window) {
@@ -151,7 +151,7 @@ TEST_F(DateMacroTest, ATimerRepaintInTheSameSecondIsPutOffButAnUncoveredEdgeIsNo
         InvalidateRect(note, nullptr, FALSE); // the whole note, edge included
         PaintNote(note);
         EXPECT_FALSE(GetUpdateRect(note, &update, FALSE));
-        EXPECT_EQ(Title(note), std::string("タヴロ - ") + kDate2);
+        EXPECT_EQ(Title(note), std::string("\x83\x5e\x83\x94\x83\x8d - ") + kDate2); // タヴロ -
         EXPECT_EQ(timerRepaintPending, 0);
         return;
     }
@@ -213,7 +213,7 @@ TEST_F(DateMacroTest, UnderTimerModeTheNoteShowsTheClockButKeepsItsMacro) {
     EXPECT_EQ(shown, LooksOf(Drawn(2, reading)));
     EXPECT_NE(shown, LooksOf(kDate2));
     EXPECT_STREQ(NoteTable[FindNote(note)].text, kDate2) << "the record keeps the macro";
-    EXPECT_EQ(Title(note), std::string("タヴロ - ") + kDate2);
+    EXPECT_EQ(Title(note), std::string("\x83\x5e\x83\x94\x83\x8d - ") + kDate2); // タヴロ -
 }
 
 // ---- The whole program ----
@@ -231,7 +231,7 @@ protected:
             [&] {
                 const std::vector<HWND> notes = run.NoteWindows();
                 note = notes.size() == 1 ? notes.front() : nullptr;
-                return note && Title(note) == std::string("タヴロ - ") + kDate2;
+                return note && Title(note) == std::string("\x83\x5e\x83\x94\x83\x8d - ") + kDate2; // タヴロ -
             },
             10000);
         return note;
@@ -242,7 +242,7 @@ TEST_F(DateMacroRunTest, WithTimerADate2NoteShowsTheRunningDateAndTime) {
     ProgramRun run;
     const HWND note = StartWithMacroNote(run, "/TIMER");
     ASSERT_NE(note, nullptr);
-    EXPECT_EQ(Title(note), std::string("タヴロ - ") + kDate2);
+    EXPECT_EQ(Title(note), std::string("\x83\x5e\x83\x94\x83\x8d - ") + kDate2); // タヴロ -
     // The program repaints every second; at a minute's turn it may lag this clock a moment.
     EXPECT_TRUE(WaitFor([&] {
         SYSTEMTIME now;
@@ -250,13 +250,14 @@ TEST_F(DateMacroRunTest, WithTimerADate2NoteShowsTheRunningDateAndTime) {
         return Capture(note) == LooksOf(Drawn(2, now));
     }));
     EXPECT_NE(Capture(note), LooksOf(kDate2));
-    EXPECT_EQ(Title(note), std::string("タヴロ - ") + kDate2) << "still titled with the macro";
+    EXPECT_EQ(Title(note), std::string("\x83\x5e\x83\x94\x83\x8d - ") + kDate2)
+        << "still titled with the macro"; // タヴロ -
 }
 
 TEST_F(DateMacroRunTest, WithoutTimerTheMacroTextIsDrawnAsItIs) {
     ProgramRun run;
     const HWND note = StartWithMacroNote(run, "");
     ASSERT_NE(note, nullptr);
-    EXPECT_EQ(Title(note), std::string("タヴロ - ") + kDate2);
+    EXPECT_EQ(Title(note), std::string("\x83\x5e\x83\x94\x83\x8d - ") + kDate2); // タヴロ -
     EXPECT_TRUE(WaitFor([&] { return Capture(note) == LooksOf(kDate2); }));
 }

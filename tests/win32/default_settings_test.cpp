@@ -18,7 +18,8 @@
 
 class DefaultSettingsTest : public ProgramTest {};
 
-static const char kDefaultsCaption[] = "デフォルト設定";
+static const char kDefaultsCaption[] =
+    "\x83\x66\x83\x74\x83\x48\x83\x8b\x83\x67\x90\xdd\x92\xe8"; // デフォルト設定
 static const int kBoxes[] = {IDC_INHERIT_BACK_COLOR, IDC_INHERIT_FONT, IDC_DEF_SIZE,
                              IDC_DEF_POSITION,       IDC_INHERIT_MODE, IDC_INHERIT_WRAP};
 
@@ -45,7 +46,8 @@ static std::string DefaultsFileBytes() {
 }
 
 static std::string SettingText(const char *key) {
-    return ProfileValue(ReadFileBytes(settingsPath), "作成方法", key, "missing", 32);
+    return ProfileValue(ReadFileBytes(settingsPath), "\x8d\xec\x90\xac\x95\xfb\x96\x40", key, "missing",
+                        32); // 作成方法
 }
 
 TEST_F(DefaultSettingsTest, SavingTheSizeWritesItAndTheNextNewNoteTakesIt) {
@@ -95,8 +97,8 @@ TEST_F(DefaultSettingsTest, SavingTheDisplayModeSetsTheInheritanceAndTheSettings
     EXPECT_EQ(DefaultsFileBytes(), expected);
     EXPECT_EQ(inheritDisplayMode, 1);
     EXPECT_EQ(inheritTaskbar, 0);
-    EXPECT_EQ(SettingText("表示モード"), "1");
-    EXPECT_EQ(SettingText("タスクバー表示"), "0");
+    EXPECT_EQ(SettingText("\x95\x5c\x8e\xa6\x83\x82\x81\x5b\x83\x68"), "1"); // 表示モード
+    EXPECT_EQ(SettingText("\x83\x5e\x83\x58\x83\x4e\x83\x6f\x81\x5b\x95\x5c\x8e\xa6"), "0"); // タスクバー表示
 }
 
 TEST_F(DefaultSettingsTest, SavingWithNothingCheckedWritesZerosAndChangesNothing) {
@@ -277,7 +279,9 @@ TEST_F(DefaultSettingsTest, AFileThatCannotBeWrittenIsReportedAndLeavesTheTempla
 // After a reset the built-in template also holds after the next start.
 TEST_F(DefaultSettingsTest, ResetHoldsAfterARestart) {
     ProgramRun run;
-    WriteFileBytes(run.DataFile(".INI"), "[作成方法]\r\n１枚目を開く=1\r\n");
+    WriteFileBytes(run.DataFile(".INI"),
+                   "[\x8d\xec\x90\xac\x95\xfb\x96\x40]\r\n\x82\x50\x96\x87\x96\xda\x82\xf0\x8a\x4a\x82\xad="
+                   "1\r\n"); // [作成方法]\r\n１枚目を開く=1\r\n
     WriteFileBytes(run.DataFile(".DEF"), RecordBytes(0x0C00, 300, 200));
     ASSERT_TRUE(run.Start());
     ASSERT_TRUE(run.WaitUntilRunning());

@@ -11,8 +11,9 @@
 
 // The captions Wine gives the save-file dialog when the program sets no title and its question
 // before replacing a file, and the id of its file-name box.
-static const std::string kSaveCaption = PlatformCaption("名前を付けて保存", "Save As");
-static const std::string kOverwriteCaption = PlatformCaption("エラー", "Error");
+static const std::string kSaveCaption = PlatformCaption(
+    "\x96\xbc\x91\x4f\x82\xf0\x95\x74\x82\xaf\x82\xc4\x95\xdb\x91\xb6", "Save As"); // 名前を付けて保存
+static const std::string kOverwriteCaption = PlatformCaption("\x83\x47\x83\x89\x81\x5b", "Error"); // エラー
 constexpr int kFileNameBox = 0x47C;
 
 class ExportNotesTest : public ProgramTest {
@@ -25,7 +26,7 @@ protected:
 };
 
 static DialogStep TextFormat() {
-    return {"ファイル形式", [](HWND dialog) {
+    return {"\x83\x74\x83\x40\x83\x43\x83\x8b\x8c\x60\x8e\xae", [](HWND dialog) { // ファイル形式
                 EXPECT_TRUE(IsChecked(dialog, IDC_FORMAT_TEXT));
                 EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, IDC_FORMAT_CSV))) << "CSV only with Shift";
                 PressButton(dialog, IDOK);
@@ -33,7 +34,7 @@ static DialogStep TextFormat() {
 }
 
 static DialogStep CsvFormat() {
-    return {"ファイル形式", [](HWND dialog) {
+    return {"\x83\x74\x83\x40\x83\x43\x83\x8b\x8c\x60\x8e\xae", [](HWND dialog) { // ファイル形式
                 EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, IDC_FORMAT_CSV)));
                 EXPECT_TRUE(IsChecked(dialog, IDC_FORMAT_TEXT)) << "text is chosen anew at every opening";
                 SetCheck(dialog, IDC_FORMAT_TEXT, false);
@@ -65,7 +66,7 @@ static void OpenTwoNotes() {
     NoteRecord styled = MakeRecord(10, 70, 100, 50, "X,Y");
     styled.fontDialog.rgbColors = RGB(255, 0, 0);
     styled.backColor = RGB(0, 0, 255);
-    std::strcpy(styled.font.lfFaceName, "ＭＳ ゴシック");
+    std::strcpy(styled.font.lfFaceName, "\x82\x6c\x82\x72 \x83\x53\x83\x56\x83\x62\x83\x4e"); // ＭＳ ゴシック
     styled.font.lfHeight = -12;
     styled.font.lfWidth = 0;
     OpenNote(styled);
@@ -86,7 +87,7 @@ TEST_F(ExportNotesTest, CsvExportWithShiftAndChosenColumns) {
     OpenTwoNotes();
     const std::string path = folder + "notes.csv";
     ExpectDialogs({CsvFormat(),
-                   {"CSV出力項目",
+                   {"CSV\x8f\x6f\x97\xcd\x8d\x80\x96\xda", // CSV出力項目
                     [](HWND dialog) {
                         for (int id = IDC_CSV_TEXT; id <= IDC_CSV_FONT_WIDTH; ++id)
                             EXPECT_TRUE(IsChecked(dialog, id)) << "column " << id << " ticked the first time";
@@ -103,7 +104,11 @@ TEST_F(ExportNotesTest, CsvExportWithShiftAndChosenColumns) {
     const std::string first = "AB CD," + std::to_string(TextColorOf(NoteTable[0])) + "," +
                               std::to_string(NoteTable[0].backColor) + "," + templateFace + "," +
                               std::to_string(NoteTable[0].font.lfHeight) + ",\n";
-    EXPECT_EQ(ReadFileBytes(path), first + "X,Y,255,16711680,ＭＳ ゴシック,-12,\n");
+    EXPECT_EQ(
+        ReadFileBytes(path),
+        first +
+            "X,Y,255,16711680,\x82\x6c\x82\x72 \x83\x53\x83\x56\x83\x62\x83\x4e,-12,\n"); // X,Y,255,16711680,ＭＳ
+                                                                                          // ゴシック,-12,\n
     EXPECT_EQ(csvColumns[5], 0) << "the column choice is kept for the run";
     EXPECT_EQ(csvColumns[0], 1);
 }
@@ -111,7 +116,7 @@ TEST_F(ExportNotesTest, CsvExportWithShiftAndChosenColumns) {
 TEST_F(ExportNotesTest, ColumnDialogShowsTheLastChoiceAndCancelKeepsIt) {
     OpenTwoNotes();
     csvColumns[1] = csvColumns[3] = 0;
-    ExpectDialogs({CsvFormat(), {"CSV出力項目", [](HWND dialog) {
+    ExpectDialogs({CsvFormat(), {"CSV\x8f\x6f\x97\xcd\x8d\x80\x96\xda", [](HWND dialog) { // CSV出力項目
                                      EXPECT_TRUE(IsChecked(dialog, IDC_CSV_TEXT));
                                      EXPECT_FALSE(IsChecked(dialog, IDC_CSV_TEXT_COLOR));
                                      EXPECT_FALSE(IsChecked(dialog, IDC_CSV_FONT_FACE));
@@ -145,7 +150,7 @@ TEST_F(ExportNotesTest, CsvOverAnExistingFile) {
     const std::string path = folder + "old.csv";
     WriteFileBytes(path, std::string(500, 'o'));
     ExpectDialogs({CsvFormat(),
-                   {"CSV出力項目",
+                   {"CSV\x8f\x6f\x97\xcd\x8d\x80\x96\xda", // CSV出力項目
                     [](HWND dialog) {
                         SetCheck(dialog, IDC_CSV_TEXT_COLOR, false);
                         SetCheck(dialog, IDC_CSV_BACK_COLOR, false);
@@ -191,8 +196,10 @@ TEST_F(ExportNotesTest, UnwritablePathGivesTheMessageAndTouchesNothing) {
     OpenTwoNotes();
     const std::string missing = folder + "no such folder\\";
     lstrcpyW(exportPath, Wide(missing + "out.txt").c_str());
-    ExpectDialogs({{"タヴロ ｴﾗｰ", [](HWND box) {
-                        EXPECT_EQ(MessageBoxText(box), " \"ファイル出力に失敗しました.");
+    ExpectDialogs({{"\x83\x5e\x83\x94\x83\x8d \xb4\xd7\xb0", [](HWND box) { // タヴロ ｴﾗｰ
+                        EXPECT_EQ(MessageBoxText(box),
+                                  " \"\x83\x74\x83\x40\x83\x43\x83\x8b\x8f\x6f\x97\xcd\x82\xc9\x8e\xb8\x94"
+                                  "\x73\x82\xb5\x82\xdc\x82\xb5\x82\xbd."); // \"ファイル出力に失敗しました.
                         PressButton(box, IDOK);
                     }}});
     ExportNotes(IDC_FORMAT_TEXT);
@@ -206,9 +213,11 @@ TEST_F(ExportNotesTest, UnwritablePathGivesTheMessageAndTouchesNothing) {
 TEST_F(ExportNotesTest, AFailedWriteGivesTheMessageOnce) {
     OpenTwoNotes();
     lstrcpyW(exportPath, L"Z:\\dev\\full");
-    ExpectDialogs({{"タヴロ ｴﾗｰ",
+    ExpectDialogs({{"\x83\x5e\x83\x94\x83\x8d \xb4\xd7\xb0", // タヴロ ｴﾗｰ
                     [](HWND box) {
-                        EXPECT_EQ(MessageBoxText(box), " \"ファイル出力に失敗しました.");
+                        EXPECT_EQ(MessageBoxText(box),
+                                  " \"\x83\x74\x83\x40\x83\x43\x83\x8b\x8f\x6f\x97\xcd\x82\xc9\x8e\xb8\x94"
+                                  "\x73\x82\xb5\x82\xdc\x82\xb5\x82\xbd."); // \"ファイル出力に失敗しました.
                         PressButton(box, IDOK);
                     }}},
                   1500);
@@ -218,7 +227,8 @@ TEST_F(ExportNotesTest, AFailedWriteGivesTheMessageOnce) {
 
 TEST_F(ExportNotesTest, CancelInTheFormatOrSaveDialogWritesNothing) {
     OpenTwoNotes();
-    ExpectDialogs({{"ファイル形式", [](HWND dialog) { PressButton(dialog, IDCANCEL); }}});
+    ExpectDialogs({{"\x83\x74\x83\x40\x83\x43\x83\x8b\x8c\x60\x8e\xae",
+                    [](HWND dialog) { PressButton(dialog, IDCANCEL); }}}); // ファイル形式
     DispatchCommand(NoteWindowOf(NoteTable[0]), IDM_FILE_OUTPUT);
     EXPECT_TRUE(DialogScriptDone());
     ExpectDialogs({TextFormat(), {kSaveCaption, [](HWND dialog) { PressButton(dialog, IDCANCEL); }}});
@@ -229,7 +239,7 @@ TEST_F(ExportNotesTest, CancelInTheFormatOrSaveDialogWritesNothing) {
 
 TEST_F(ExportNotesTest, DialogsFromTheTrayAreCentred) {
     RECT format = {}, columns = {};
-    ExpectDialogs({{"ファイル形式",
+    ExpectDialogs({{"\x83\x74\x83\x40\x83\x43\x83\x8b\x8c\x60\x8e\xae", // ファイル形式
                     [&format](HWND dialog) {
                         GetWindowRect(dialog, &format);
                         SetCheck(dialog, IDC_FORMAT_TEXT, false);
@@ -237,7 +247,7 @@ TEST_F(ExportNotesTest, DialogsFromTheTrayAreCentred) {
                         PressButton(dialog, IDC_FORMAT_CSV);
                         PressButton(dialog, IDOK);
                     }},
-                   {"CSV出力項目", [&columns](HWND dialog) {
+                   {"CSV\x8f\x6f\x97\xcd\x8d\x80\x96\xda", [&columns](HWND dialog) { // CSV出力項目
                         GetWindowRect(dialog, &columns);
                         PressButton(dialog, IDCANCEL);
                     }}});

@@ -17,7 +17,7 @@
 
 class HistoryLogTest : public ProgramTest {};
 
-static const char kHistoryCaption[] = "タヴロ 履歴";
+static const char kHistoryCaption[] = "\x83\x5e\x83\x94\x83\x8d \x97\x9a\x97\xf0"; // タヴロ 履歴
 static bool Enabled(HWND dialog, int id) {
     return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE;
 }
@@ -102,9 +102,12 @@ TEST_F(HistoryLogTest, HundredFiftyEntriesShowTheNewestHundred) {
                    EXPECT_TRUE(Enabled(dialog, IDC_HISTORY_UPDOWN));
                    ScrollTo(dialog, 0); // the bottom of the range
                    EXPECT_EQ(ControlText(dialog, IDC_HISTORY_POSITION), "98/100");
-                   EXPECT_EQ(ControlText(dialog, IDC_HISTORY_LABEL1), "履歴98");
-                   EXPECT_EQ(ControlText(dialog, IDC_HISTORY_LABEL2), "履歴99");
-                   EXPECT_EQ(ControlText(dialog, IDC_HISTORY_LABEL3), "履歴100");
+                   EXPECT_EQ(ControlText(dialog, IDC_HISTORY_LABEL1), "\x97\x9a\x97\xf0"
+                                                                      "98"); // 履歴98
+                   EXPECT_EQ(ControlText(dialog, IDC_HISTORY_LABEL2), "\x97\x9a\x97\xf0"
+                                                                      "99"); // 履歴99
+                   EXPECT_EQ(ControlText(dialog, IDC_HISTORY_LABEL3), "\x97\x9a\x97\xf0"
+                                                                      "100"); // 履歴100
                    EXPECT_EQ(ControlText(dialog, IDC_HISTORY_ENTRY1), "entry 53");
                    EXPECT_EQ(ControlText(dialog, IDC_HISTORY_ENTRY3), "entry 51");
                    ScrollTo(dialog, 96); // one step down from the top
@@ -181,7 +184,8 @@ static DialogStep NothingLoaded() {
         for (int i = 0; i < 3; ++i) {
             EXPECT_EQ(ControlText(dialog, IDC_HISTORY_ENTRY1 + i), "");
             EXPECT_FALSE(Enabled(dialog, IDC_HISTORY_ENTRY1 + i));
-            EXPECT_EQ(ControlText(dialog, IDC_HISTORY_LABEL1 + i), "履歴" + std::to_string(i + 1));
+            EXPECT_EQ(ControlText(dialog, IDC_HISTORY_LABEL1 + i),
+                      "\x97\x9a\x97\xf0" + std::to_string(i + 1)); // 履歴
         }
         EXPECT_FALSE(Enabled(dialog, IDC_HISTORY_UPDOWN));
         EXPECT_EQ(ControlText(dialog, IDC_HISTORY_POSITION), "");
@@ -202,8 +206,12 @@ TEST_F(HistoryLogTest, EmptyLogGivesTheMappingMessage) {
     const HWND note = NoteWith("note");
     RunHistory(note, {InHistory([](HWND dialog) { PressButton(dialog, IDCANCEL); })});
     WriteFileBytes(logPath, "");
-    RunHistory(note, {ErrorMessage(" ログファイルを開けません \n CreateFileMapping - 000003EEh(1006) "),
-                      NothingLoaded()});
+    RunHistory(
+        note, {ErrorMessage(
+                   " \x83\x8d\x83\x4f\x83\x74\x83\x40\x83\x43\x83\x8b\x82\xf0\x8a\x4a\x82\xaf\x82\xdc\x82\xb9"
+                   "\x82\xf1 \n CreateFileMapping - 000003EEh(1006) "), // ログファイルを開けません \n
+                                                                        // CreateFileMapping - 000003EEh(1006)
+               NothingLoaded()});
     EXPECT_STREQ(NoteTable[0].text, "note");
     EXPECT_EQ(noteCount, 1);
 }
@@ -240,7 +248,9 @@ TEST_F(HistoryLogTest, LockedLogGivesTheOpenMessage) {
     HANDLE lock = CreateFileW(logPath, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
     RunHistory(NoteWith("note"),
-               {ErrorMessage(" ログファイルを開けません\n CreateFile - 00000020h(32) "), NothingLoaded()});
+               {ErrorMessage(" \x83\x8d\x83\x4f\x83\x74\x83\x40\x83\x43\x83\x8b\x82\xf0\x8a\x4a\x82\xaf\x82"
+                             "\xdc\x82\xb9\x82\xf1\n CreateFile - 00000020h(32) "),
+                NothingLoaded()}); // ログファイルを開けません\n CreateFile - 00000020h(32)
     CloseHandle(lock);
 }
 

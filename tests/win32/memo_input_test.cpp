@@ -16,8 +16,9 @@
 
 class MemoInputTest : public ProgramTest {};
 
-static const char kMemoCaption[] = "メモ入力";
-static const char kFormatCaption[] = "入力フォーマット";
+static const char kMemoCaption[] = "\x83\x81\x83\x82\x93\xfc\x97\xcd"; // メモ入力
+static const char kFormatCaption[] =
+    "\x93\xfc\x97\xcd\x83\x74\x83\x48\x81\x5b\x83\x7d\x83\x62\x83\x67"; // 入力フォーマット
 
 static HWND OpenTextNote(const char *text) {
     return OpenNote(MakeRecord(100, 100, 200, 80, text));
@@ -250,7 +251,7 @@ TEST_F(MemoInputTest, DateButtonThenCancelKeepsTheTextAndTheButton) {
     ASSERT_TRUE(DialogScriptDone());
     EXPECT_EQ(entries, 9);
     EXPECT_EQ(selected, 0);
-    EXPECT_EQ(firstLabel, "YY年 MM月 DD日");
+    EXPECT_EQ(firstLabel, "YY\x94\x4e MM\x8c\x8e DD\x93\xfa"); // YY年 MM月 DD日
     EXPECT_EQ(lastLabel, "MM/DD/YY HH:MM:SS(am/pm)");
     EXPECT_FALSE(fourDigits);
     EXPECT_EQ(text, "abc");

@@ -41,36 +41,38 @@ static void ExpectEntries(HMENU menu, const std::vector<Entry> &expected) {
 }
 
 TEST_F(MenuStateTest, TheMenuHoldsItsEntriesInOrderWithTheirLabels) {
-    ExpectEntries(noteMenu, {{100, "メモ入力... (&M)"},
-                             {101, "クリア (&D)"},
-                             {102, "元に戻す (&U)"},
-                             {0, nullptr},
-                             {103, "新しいタヴロ (&N)"},
-                             {104, "はがす (&Q)"},
-                             {105, "タヴロ 履歴 (&G)"},
-                             {0, nullptr},
-                             {110, "コピー (&C)"},
-                             {111, "貼り付け (&V)"},
-                             {112, "ファイル出力 (&I)"},
-                             {0, nullptr},
-                             {UINT(-1), "表示ﾓｰﾄﾞ (&W)"},
-                             {130, "背景色...(&B)"},
-                             {131, "フォント...(&F)"},
-                             {132, "タヴロ 整列(&T)"},
-                             {133, "折り返し表示(&K)"},
-                             {0, nullptr},
-                             {140, "ﾄﾋﾟｯｸの検索...(&H)"},
-                             {141, "ﾊﾞｰｼﾞｮﾝ情報...(&A)"},
-                             {142, "ﾃﾞﾌｫﾙﾄ設定...(&E)"},
-                             {143, "ﾌﾟﾛﾊﾟﾃｨ...(&R)"},
-                             {0, nullptr},
-                             {144, "タヴロ 終了 (&X)"}});
+    ExpectEntries(noteMenu,
+                  {{100, "\x83\x81\x83\x82\x93\xfc\x97\xcd... (&M)"}, // メモ入力... (&M)
+                   {101, "\x83\x4e\x83\x8a\x83\x41 (&D)"},            // クリア (&D)
+                   {102, "\x8c\xb3\x82\xc9\x96\xdf\x82\xb7 (&U)"},    // 元に戻す (&U)
+                   {0, nullptr},
+                   {103, "\x90\x56\x82\xb5\x82\xa2\x83\x5e\x83\x94\x83\x8d (&N)"}, // 新しいタヴロ (&N)
+                   {104, "\x82\xcd\x82\xaa\x82\xb7 (&Q)"},                         // はがす (&Q)
+                   {105, "\x83\x5e\x83\x94\x83\x8d \x97\x9a\x97\xf0 (&G)"},        // タヴロ 履歴 (&G)
+                   {0, nullptr},
+                   {110, "\x83\x52\x83\x73\x81\x5b (&C)"},                         // コピー (&C)
+                   {111, "\x93\x5c\x82\xe8\x95\x74\x82\xaf (&V)"},                 // 貼り付け (&V)
+                   {112, "\x83\x74\x83\x40\x83\x43\x83\x8b\x8f\x6f\x97\xcd (&I)"}, // ファイル出力 (&I)
+                   {0, nullptr},
+                   {UINT(-1), "\x95\x5c\x8e\xa6\xd3\xb0\xc4\xde (&W)"},           // 表示ﾓｰﾄﾞ (&W)
+                   {130, "\x94\x77\x8c\x69\x90\x46...(&B)"},                      // 背景色...(&B)
+                   {131, "\x83\x74\x83\x48\x83\x93\x83\x67...(&F)"},              // フォント...(&F)
+                   {132, "\x83\x5e\x83\x94\x83\x8d \x90\xae\x97\xf1(&T)"},        // タヴロ 整列(&T)
+                   {133, "\x90\xdc\x82\xe8\x95\xd4\x82\xb5\x95\x5c\x8e\xa6(&K)"}, // 折り返し表示(&K)
+                   {0, nullptr},
+                   {140, "\xc4\xcb\xdf\xaf\xb8\x82\xcc\x8c\x9f\x8d\xf5...(&H)"}, // ﾄﾋﾟｯｸの検索...(&H)
+                   {141, "\xca\xde\xb0\xbc\xde\xae\xdd\x8f\xee\x95\xf1...(&A)"}, // ﾊﾞｰｼﾞｮﾝ情報...(&A)
+                   {142, "\xc3\xde\xcc\xab\xd9\xc4\x90\xdd\x92\xe8...(&E)"}, // ﾃﾞﾌｫﾙﾄ設定...(&E)
+                   {143, "\xcc\xdf\xdb\xca\xdf\xc3\xa8...(&R)"},             // ﾌﾟﾛﾊﾟﾃｨ...(&R)
+                   {0, nullptr},
+                   {144, "\x83\x5e\x83\x94\x83\x8d \x8f\x49\x97\xb9 (&X)"}}); // タヴロ 終了 (&X)
     EXPECT_EQ(GetSubMenu(noteMenu, kDisplayModeEntry), displayModeMenu);
-    ExpectEntries(displayModeMenu, {{121, "通常ﾓｰﾄﾞ (&L)"},
-                                    {122, "前面ﾓｰﾄﾞ (&O)"},
-                                    {123, "壁紙ﾓｰﾄﾞ (&P)"},
-                                    {0, nullptr},
-                                    {124, "ﾀｽｸﾊﾞｰ表示 (&J)"}});
+    ExpectEntries(displayModeMenu,
+                  {{121, "\x92\xca\x8f\xed\xd3\xb0\xc4\xde (&L)"}, // 通常ﾓｰﾄﾞ (&L)
+                   {122, "\x91\x4f\x96\xca\xd3\xb0\xc4\xde (&O)"}, // 前面ﾓｰﾄﾞ (&O)
+                   {123, "\x95\xc7\x8e\x86\xd3\xb0\xc4\xde (&P)"}, // 壁紙ﾓｰﾄﾞ (&P)
+                   {0, nullptr},
+                   {124, "\xc0\xbd\xb8\xca\xde\xb0\x95\x5c\x8e\xa6 (&J)"}}); // ﾀｽｸﾊﾞｰ表示 (&J)
     // Half-width katakana are single bytes in the program's code page.
     EXPECT_EQ(LabelAt(displayModeMenu, 0), "\x92\xca\x8f\xed\xd3\xb0\xc4\xde (&L)");
 }

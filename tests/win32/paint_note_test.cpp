@@ -14,10 +14,12 @@
 constexpr COLORREF kTextColor = RGB(255, 0, 0);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
-constexpr char kDate2[] = "$$タヴロ$$DATE2$$";
+constexpr char kDate2[] = "$$\x83\x5e\x83\x94\x83\x8d$$DATE2$$"; // $$タヴロ$$DATE2$$
 
 // A solid square glyph (■), so that the text colour shows in whole pixels.
-constexpr char kSquares[] = "■■■■■■■■■■■■■■■■■■■■";
+constexpr char kSquares[] =
+    "\x81\xa1\x81\xa1\x81\xa1\x81\xa1\x81\xa1\x81\xa1\x81\xa1\x81\xa1\x81\xa1\x81\xa1\x81\xa1\x81\xa1\x81\xa1"
+    "\x81\xa1\x81\xa1\x81\xa1\x81\xa1\x81\xa1\x81\xa1\x81\xa1"; // ■■■■■■■■■■■■■■■■■■■■
 
 class PaintNoteTest : public ProgramTest {
 protected:
@@ -100,7 +102,7 @@ TEST_F(PaintNoteTest, TextIsDrawnInTheTextColourFromThreePixelsIn) {
     const HWND empty = Painted(Record(kWhite, "", 200, 60));
     EXPECT_EQ(CountColor(empty, kTextColor, 0, 0, 200, 60), 0) << "an empty text draws nothing";
 
-    const HWND note = Painted(Record(kWhite, "■", 200, 60));
+    const HWND note = Painted(Record(kWhite, "\x81\xa1", 200, 60)); // ■
     const int step = LineStep(note);
     EXPECT_GT(CountColor(note, kTextColor, 3, 3, 200, 3 + step), 20);
     EXPECT_EQ(CountColor(note, kTextColor, 0, 0, 3, 60), 0) << "left of x = 3";
@@ -123,12 +125,17 @@ TEST_F(PaintNoteTest, WrappingContinuesALongLineBelow) {
 // ---- Title ----
 
 TEST_F(PaintNoteTest, TitleIsTheProgramNameAndTheStoredText) {
-    EXPECT_EQ(Title(Painted(Record(kWhite, "買い物"))), "タヴロ - 買い物");
-    EXPECT_EQ(Title(Painted(Record(kWhite, ""))), "タヴロ - ");
-    EXPECT_EQ(Title(Painted(Record(kWhite, kDate2))), std::string("タヴロ - ") + kDate2);
+    EXPECT_EQ(Title(Painted(Record(kWhite, "\x94\x83\x82\xa2\x95\xa8"))),
+              "\x83\x5e\x83\x94\x83\x8d - \x94\x83\x82\xa2\x95\xa8"); // 買い物 / タヴロ - 買い物
+    EXPECT_EQ(Title(Painted(Record(kWhite, ""))), "\x83\x5e\x83\x94\x83\x8d - "); // タヴロ -
+    EXPECT_EQ(Title(Painted(Record(kWhite, kDate2))),
+              std::string("\x83\x5e\x83\x94\x83\x8d - ") + kDate2); // タヴロ -
     // A title is one line: each line break and each tab shows as one blank.
-    EXPECT_EQ(Title(Painted(Record(kWhite, "牛乳\r\n卵\r\n"))), "タヴロ - 牛乳 卵 ");
-    EXPECT_EQ(Title(Painted(Record(kWhite, "表\t示"))), "タヴロ - 表 示") << "表 ends in the byte 0x5C";
+    EXPECT_EQ(Title(Painted(Record(kWhite, "\x8b\x8d\x93\xfb\r\n\x97\x91\r\n"))),
+              "\x83\x5e\x83\x94\x83\x8d - \x8b\x8d\x93\xfb \x97\x91 "); // 牛乳\r\n卵\r\n / タヴロ - 牛乳 卵
+    EXPECT_EQ(Title(Painted(Record(kWhite, "\x95\x5c\t\x8e\xa6"))),
+              "\x83\x5e\x83\x94\x83\x8d - \x95\x5c \x8e\xa6")
+        << "\x95\x5c ends in the byte 0x5C"; // 表\t示 / タヴロ - 表 示 / 表 ends in the byte 0x5C
 }
 
 TEST_F(PaintNoteTest, AFullTextFieldWithoutNulIsCutAtItsEnd) {
@@ -136,7 +143,7 @@ TEST_F(PaintNoteTest, AFullTextFieldWithoutNulIsCutAtItsEnd) {
     std::memset(record.text, 'x', sizeof record.text);
     record.taskbarFlag = 'y'; // the byte after the field must not reach the title
     const HWND note = Painted(record);
-    EXPECT_EQ(Title(note), "タヴロ - " + std::string(kTextSize, 'x'));
+    EXPECT_EQ(Title(note), "\x83\x5e\x83\x94\x83\x8d - " + std::string(kTextSize, 'x')); // タヴロ -
 }
 
 // ---- Background bitmap ----
@@ -260,7 +267,7 @@ TEST_F(BackgroundBitmapTest, UncompressedAndRunLengthBitmapsAreDrawnUnderTheEdge
 
 TEST_F(BackgroundBitmapTest, TextIsDrawnOverTheBitmap) {
     UseBitmap(QuadrantBitmap(24));
-    const HWND note = Painted(Record(kWhite, "■■", 40, 40));
+    const HWND note = Painted(Record(kWhite, "\x81\xa1\x81\xa1", 40, 40)); // ■■
     EXPECT_GT(CountColor(note, kTextColor, 3, 3, 16, 16), 0);
 }
 
@@ -284,7 +291,7 @@ TEST_F(BackgroundBitmapTest, MalformedOrTruncatedBitmapsAreNotDrawn) {
         const HWND note = Painted(Record(kWhite, "", 40, 40));
         EXPECT_EQ(PixelAt(note, 4, 4), kWhite) << bytes.size() << " bytes";
         EXPECT_EQ(PixelAt(note, 12, 12), kWhite) << bytes.size() << " bytes";
-        EXPECT_EQ(Title(note), "タヴロ - ") << "the paint completed";
+        EXPECT_EQ(Title(note), "\x83\x5e\x83\x94\x83\x8d - ") << "the paint completed"; // タヴロ -
         CloseAllNotes();
         ReleaseBackgroundBitmap();
     }

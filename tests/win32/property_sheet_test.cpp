@@ -11,7 +11,8 @@
 
 #include <commctrl.h>
 
-static const char kSheetCaption[] = "タヴロのﾌﾟﾛﾊﾟﾃｨ";
+static const char kSheetCaption[] =
+    "\x83\x5e\x83\x94\x83\x8d\x82\xcc\xcc\xdf\xdb\xca\xdf\xc3\xa8"; // タヴロのﾌﾟﾛﾊﾟﾃｨ
 
 class PropertySheetTest : public ProgramTest {
 protected:

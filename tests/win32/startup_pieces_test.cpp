@@ -21,7 +21,7 @@ TEST_F(StartupPiecesTest, AboutFromTheTrayIsCentredAndOnlyOkEndsIt) {
     std::string text;
     RECT place = {};
     bool openAfterEscape = false;
-    ExpectDialogs({{"ﾊﾞｰｼﾞｮﾝ情報", [&](HWND about) {
+    ExpectDialogs({{"\xca\xde\xb0\xbc\xde\xae\xdd\x8f\xee\x95\xf1", [&](HWND about) { // ﾊﾞｰｼﾞｮﾝ情報
                         text = ControlText(about, 2010);
                         place = WindowRectOf(about);
                         SendMessageA(about, WM_COMMAND, IDCANCEL, 0);
@@ -30,9 +30,15 @@ TEST_F(StartupPiecesTest, AboutFromTheTrayIsCentredAndOnlyOkEndsIt) {
                     }}});
     EXPECT_EQ(ShowAboutBox(mainWindow), 1);
     EXPECT_TRUE(DialogScriptDone());
-    EXPECT_EQ(text.rfind("タヴロ    [Win32版]\nVersion 3.2\n\n", 0), 0u) << text;
-    EXPECT_GT(text.size(), std::strlen("タヴロ    [Win32版]\nVersion 3.2\n\n"))
-        << "a line naming the maker follows";
+    EXPECT_EQ(text.rfind("\x83\x5e\x83\x94\x83\x8d    [Win32\x94\xc5]\nVersion 3.2\n\n", 0), 0u)
+        << text; // タヴロ    [Win32版]\nVersion 3.2\n\n
+    EXPECT_GT(
+        text.size(),
+        std::strlen(
+            "\x83\x5e\x83\x94\x83\x8d    [Win32\x94\xc5]\nVersion 3.2\n\n")) // タヴロ
+                                                                             // [Win32版]\nVersion 3.2\n\n
+                                                                             << "a line naming the maker "
+                                                                                "follows";
     EXPECT_TRUE(openAfterEscape);
     EXPECT_EQ(place.left, (place.left - place.right) / 2 + 1024 / 2);
     EXPECT_EQ(place.top, (place.top - place.bottom) / 2 + 768 / 2);
@@ -42,7 +48,7 @@ TEST_F(StartupPiecesTest, TheMakerLineFitsTheAboutTextInItsFont) {
     std::string maker;
     SIZE extent = {};
     RECT client = {};
-    ExpectDialogs({{"ﾊﾞｰｼﾞｮﾝ情報", [&](HWND about) {
+    ExpectDialogs({{"\xca\xde\xb0\xbc\xde\xae\xdd\x8f\xee\x95\xf1", [&](HWND about) { // ﾊﾞｰｼﾞｮﾝ情報
                         const HWND control = GetDlgItem(about, IDC_ABOUT_TEXT);
                         const std::string text = ControlText(about, IDC_ABOUT_TEXT);
                         maker = text.substr(text.rfind('\n') + 1);
@@ -101,7 +107,7 @@ TEST_F(StartupPiecesTest, AboutFromANoteStaysBesideIt) {
     const HWND note = OpenNote(MakeRecord(400, 300, 220, 66, "owner"));
     lastCommandWindow = note;
     RECT place = {};
-    ExpectDialogs({{"ﾊﾞｰｼﾞｮﾝ情報", [&](HWND about) {
+    ExpectDialogs({{"\xca\xde\xb0\xbc\xde\xae\xdd\x8f\xee\x95\xf1", [&](HWND about) { // ﾊﾞｰｼﾞｮﾝ情報
                         place = WindowRectOf(about);
                         SendMessageA(about, WM_CLOSE, 0, 0);
                     }}});

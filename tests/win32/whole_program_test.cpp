@@ -22,7 +22,9 @@ TEST_F(WholeProgramTest, ASecondCopyIsRefusedAndTheFirstRunsOn) {
     ASSERT_TRUE(second.Start());
     const HWND box = second.WaitForDialog(ERROR_CAPTION);
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(MessageBoxText(box), " \"タヴロ\" は既に起動しています!! ");
+    EXPECT_EQ(MessageBoxText(box), " \"\x83\x5e\x83\x94\x83\x8d\" "
+                                   "\x82\xcd\x8a\xf9\x82\xc9\x8b\x4e\x93\xae\x82\xb5\x82\xc4\x82\xa2\x82\xdc"
+                                   "\x82\xb7!! "); // \"タヴロ\" は既に起動しています!!
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     EXPECT_EQ(second.WaitForExit(), 0);
     EXPECT_TRUE(first.Running());
@@ -100,7 +102,9 @@ TEST_F(WholeProgramTest, SlashIRestoresNothingAndLeavesTheFileUntilTheNextSave) 
 
 TEST_F(WholeProgramTest, AnEmptyFirstNoteOpensWhenAsked) {
     ProgramRun run;
-    WriteFileBytes(run.DataFile(".INI"), "[作成方法]\r\n１枚目を開く=1\r\n");
+    WriteFileBytes(run.DataFile(".INI"),
+                   "[\x8d\xec\x90\xac\x95\xfb\x96\x40]\r\n\x82\x50\x96\x87\x96\xda\x82\xf0\x8a\x4a\x82\xad="
+                   "1\r\n"); // [作成方法]\r\n１枚目を開く=1\r\n
     ASSERT_TRUE(run.Start());
     ASSERT_TRUE(run.WaitUntilRunning());
     ASSERT_TRUE(run.WaitForNotes(1));
@@ -151,8 +155,11 @@ TEST_F(WholeProgramTest, AFolderNamedOutsideShiftJisHoldsTheProgramsFiles) {
 // missing or cut short, whether it was saving the notes, the settings or the defaults.
 TEST_F(WholeProgramTest, KillingTheProgramWhileItSavesNeverCutsAFile) {
     const std::string notes = RecordImage(30, 40, 200, 60, "one") + RecordImage(300, 400, 150, 90, "two");
-    const std::string settings = "[作成方法]\r\n作成位置=1\r\n[手書き]\r\n残る=はず\r\n"
-                                 "[その他]\r\n背景BMP=C:\\none.bmp\r\n";
+    const std::string settings =
+        "[\x8d\xec\x90\xac\x95\xfb\x96\x40]\r\n\x8d\xec\x90\xac\x88\xca\x92\x75=1\r\n["
+        "\x8e\xe8\x8f\x91\x82\xab]\r\n\x8e\x63\x82\xe9=\x82\xcd\x82\xb8\r\n" // [作成方法]\r\n作成位置=1\r\n[手書き]\r\n残る=はず\r\n
+        "[\x82\xbb\x82\xcc\x91\xbc]\r\n\x94\x77\x8c\x69"
+        "BMP=C:\\none.bmp\r\n"; // [その他]\r\n背景BMP=C:\\none.bmp\r\n
     const std::string newSettings = SavedSettings(settings);
     std::string defaults(156, '\0'), newDefaults(156, '\0'); // the dialog saves with no box checked
     defaults[1] = 0x20;                                      // background colour only
@@ -169,7 +176,8 @@ TEST_F(WholeProgramTest, KillingTheProgramWhileItSavesNeverCutsAFile) {
         const HWND main = run.MainWindow(), note = run.NoteWindows().front();
         for (int cycle = 0, cycles = 1 + random() % 3; cycle < cycles; ++cycle) {
             PostMessageA(note, WM_COMMAND, IDM_DEFAULT_SETTINGS, 0);
-            const HWND dialog = run.WaitForDialog("デフォルト設定");
+            const HWND dialog = run.WaitForDialog(
+                "\x83\x66\x83\x74\x83\x48\x83\x8b\x83\x67\x90\xdd\x92\xe8"); // デフォルト設定
             ASSERT_NE(dialog, nullptr);
             for (int i = 0, saves = random() % 60; i < saves; ++i)
                 PostMessageA(main, WM_QUERYENDSESSION, 0, 0);
@@ -230,7 +238,11 @@ TEST_F(WholeProgramTest, RecordsPastNinetyNineAreKeptAndTheLimitIsSaidOnce) {
     ASSERT_TRUE(run.Start());
     const HWND box = run.WaitForDialog(ERROR_CAPTION, 30000);
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(MessageBoxText(box), " これ以上 タヴロは開けません (^_^;; ");
+    EXPECT_EQ(MessageBoxText(box),
+              " \x82\xb1\x82\xea\x88\xc8\x8f\xe3 "
+              "\x83\x5e\x83\x94\x83\x8d\x82\xcd\x8a\x4a\x82\xaf\x82\xdc\x82\xb9\x82\xf1 (^_^;; "); // これ以上
+                                                                                                   // タヴロは開けません
+                                                                                                   // (^_^;;
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(run.WaitUntilRunning());
     EXPECT_EQ(run.WaitForDialog(ERROR_CAPTION, 1000), nullptr) << "said once";
@@ -247,8 +259,10 @@ TEST_F(WholeProgramTest, NoNotesFileContentCrashesTheProgram) {
         for (char &c : junk)
             c = static_cast<char>(random());
         WriteFileBytes(run.DataFile(".DAT"), junk);
-        WriteFileBytes(run.DataFile(".INI"),
-                       junk.substr(0, 3000) + "\r\n[その他]\r\n背景BMP=" + Narrow(run.Folder()) + "\r\n");
+        WriteFileBytes(run.DataFile(".INI"), junk.substr(0, 3000) +
+                                                 "\r\n[\x82\xbb\x82\xcc\x91\xbc]\r\n\x94\x77\x8c\x69"
+                                                 "BMP=" +
+                                                 Narrow(run.Folder()) + "\r\n"); // \r\n[その他]\r\n背景BMP=
         ASSERT_TRUE(run.Start());
         // A file of more than 99 records shows the limit message for the extra notes, if any.
         if (HWND box = run.WaitForDialog(ERROR_CAPTION, 500)) PostMessageA(box, WM_COMMAND, IDOK, 0);
@@ -299,7 +313,9 @@ TEST_F(WholeProgramTest, TheSplashShowsNameAndVersionCentred) {
 
 TEST_F(WholeProgramTest, SlashIOpensItsEmptyFirstNoteFromTheBuiltInTemplate) {
     ProgramRun run;
-    WriteFileBytes(run.DataFile(".INI"), "[作成方法]\r\n１枚目を開く=1\r\n");
+    WriteFileBytes(run.DataFile(".INI"),
+                   "[\x8d\xec\x90\xac\x95\xfb\x96\x40]\r\n\x82\x50\x96\x87\x96\xda\x82\xf0\x8a\x4a\x82\xad="
+                   "1\r\n"); // [作成方法]\r\n１枚目を開く=1\r\n
     WriteFileBytes(run.DataFile(".DAT"), RecordImage(500, 500, 100, 100, "saved"));
     ASSERT_TRUE(run.Start("/I"));
     ASSERT_TRUE(run.WaitUntilRunning());
