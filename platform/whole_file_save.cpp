@@ -3,12 +3,20 @@
 #include "platform/file_error_message.h"
 #include "platform/file_util.h"
 
+#include <cstring>
 #include <set>
 #include <string>
 
 static const wchar_t *const kScratchSuffixes[] = {L".new", L".new1", L".new2", L".new3"};
 
-// A file that cannot be deleted (a folder, a read-only file) is left alone.
+// A reader (a virus scanner, a backup tool, the other copy of the program) may hold the file a
+// moment; the replacement waits for it this long.
+constexpr DWORD kReplaceRetryMs = 1000;
+constexpr DWORD kReplaceRetryStepMs = 20;
+
+// Removes scratch files left behind by a run that ended in mid-save. One that another process
+// holds open (another copy of the program sharing the folder, in the middle of its own save)
+// cannot be removed and is left alone, as is one that cannot be deleted at all.
 static void RemoveScratchFiles(const wchar_t *path) {
     for (const wchar_t *suffix : kScratchSuffixes)
         DeleteFileW((std::wstring(path) + suffix).c_str());
@@ -20,40 +28,80 @@ static bool NameRefused(DWORD error) {
     return error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
 }
 
-// Opens the file with the disposition, writes every byte from its start, ends it there and
-// flushes it. `opened` tells whether the file could be opened at all.
-static DWORD WriteWholeFile(const wchar_t *path, DWORD disposition, const void *bytes, DWORD size,
-                            bool &opened) {
-    HANDLE file = CreateFileW(path, GENERIC_WRITE, 0, nullptr, disposition,
-                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, nullptr);
-    opened = file != INVALID_HANDLE_VALUE;
-    if (!opened) return LastFailure();
+// Writes every byte from the start of the open file, ends it there and flushes it.
+static DWORD WriteAndFlush(HANDLE file, const void *bytes, DWORD size) {
     const bool ok =
         (size == 0 || WriteAllBytes(file, bytes, size)) && SetEndOfFile(file) && FlushFileBuffers(file);
-    const DWORD error = ok ? 0 : LastFailure();
-    CloseHandle(file);
-    return error;
+    return ok ? 0 : LastFailure();
 }
 
+// The file's name as the platform's own layer takes it: a full path behind "\??\".
+static std::wstring NtPath(const wchar_t *path) {
+    std::wstring full(GetFullPathNameW(path, 0, nullptr, nullptr), L'\0');
+    full.resize(full.empty() ? 0
+                             : GetFullPathNameW(path, static_cast<DWORD>(full.size()), &full[0], nullptr));
+    if (full.empty()) full = path;
+    if (full.compare(0, 4, L"\\\\?\\") == 0) return L"\\??\\" + full.substr(4);
+    if (full.compare(0, 2, L"\\\\") == 0) return L"\\??\\UNC\\" + full.substr(2);
+    return L"\\??\\" + full;
+}
+
+// Gives the open scratch file the file's name, replacing the file. While a reader holds the file
+// the platform refuses; that is waited out for a while.
+static DWORD RenameOpenFile(HANDLE scratch, const wchar_t *path) {
+    const std::wstring target = NtPath(path);
+    std::wstring record(sizeof(FILE_RENAME_INFO) / sizeof(wchar_t) + target.size() + 1, L'\0');
+    auto *rename = reinterpret_cast<FILE_RENAME_INFO *>(&record[0]);
+    rename->ReplaceIfExists = TRUE;
+    rename->RootDirectory = nullptr;
+    rename->FileNameLength = static_cast<DWORD>(target.size() * sizeof(wchar_t));
+    std::memcpy(rename->FileName, target.c_str(), (target.size() + 1) * sizeof(wchar_t));
+    const DWORD recordSize = static_cast<DWORD>(record.size() * sizeof(wchar_t));
+    for (const DWORD start = GetTickCount();; Sleep(kReplaceRetryStepMs)) {
+        if (SetFileInformationByHandle(scratch, FileRenameInfo, rename, recordSize)) return 0;
+        const DWORD error = LastFailure();
+        if (!NameRefused(error) || GetTickCount() - start >= kReplaceRetryMs) return error;
+    }
+}
+
+// Closes a scratch file that did not become the file, and removes it.
+static void DiscardScratch(HANDLE scratch) {
+    FILE_DISPOSITION_INFO dispose = {TRUE};
+    SetFileInformationByHandle(scratch, FileDispositionInfo, &dispose, sizeof dispose);
+    CloseHandle(scratch);
+}
+
+// The scratch file is written and renamed while it is still open, shared for reading only: until
+// it has become the file, no other process (another copy of the program sharing the folder) can
+// write, replace or remove it, and a copy that tries its name takes the next one. Readers of the
+// file are never kept out.
 DWORD ReplaceWholeFileBytes(const wchar_t *path, const void *bytes, DWORD size) {
     for (const wchar_t *suffix : kScratchSuffixes) {
-        const std::wstring scratch = std::wstring(path) + suffix;
-        bool created = false;
-        DWORD error = WriteWholeFile(scratch.c_str(), CREATE_ALWAYS, bytes, size, created);
-        if (!created && NameRefused(error)) continue;
-        if (!error && !MoveFileExW(scratch.c_str(), path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-            error = LastFailure();
-        if (error) {
-            DeleteFileW(scratch.c_str());
+        const std::wstring name = std::wstring(path) + suffix;
+        HANDLE scratch = CreateFileW(name.c_str(), GENERIC_WRITE | DELETE, FILE_SHARE_READ, nullptr,
+                                     CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, nullptr);
+        if (scratch == INVALID_HANDLE_VALUE) {
+            const DWORD error = LastFailure();
+            if (NameRefused(error)) continue;
             return error;
         }
+        DWORD error = WriteAndFlush(scratch, bytes, size);
+        if (!error) error = RenameOpenFile(scratch, path);
+        if (error) {
+            DiscardScratch(scratch);
+            return error;
+        }
+        CloseHandle(scratch);
         RemoveScratchFiles(path);
         return 0;
     }
     // Every scratch name is refused (the folder takes no new files, say): writing the file
     // where it stands is better than losing every change of the run.
-    bool opened = false;
-    const DWORD error = WriteWholeFile(path, OPEN_ALWAYS, bytes, size, opened);
+    HANDLE file = CreateFileW(path, GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return LastFailure();
+    const DWORD error = WriteAndFlush(file, bytes, size);
+    CloseHandle(file);
     if (!error) RemoveScratchFiles(path);
     return error;
 }

@@ -4,12 +4,16 @@
 #include "platform/program_files.h"
 #include "res/resource.h"
 #include "settings/defaults.h"
+#include "settings/profile_text.h"
 #include "settings/settings.h"
 #include "store/note_table.h"
 
 #include <cstring>
 #include <algorithm>
+#include <atomic>
 #include <random>
+#include <set>
+#include <thread>
 
 // Runs of the real program, each in a private folder with its own data files.
 class WholeProgramTest : public ProgramTest {};
@@ -195,6 +199,91 @@ TEST_F(WholeProgramTest, KillingTheProgramWhileItSavesNeverCutsAFile) {
     }
 }
 
+// The file as another program reads it at any moment, letting savers replace it meanwhile.
+static std::string SampleOf(const std::wstring &path) {
+    HANDLE file =
+        CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return "(none)";
+    std::string bytes(1 << 16, '\0');
+    DWORD read = 0;
+    ReadFile(file, &bytes[0], static_cast<DWORD>(bytes.size()), &read, nullptr);
+    CloseHandle(file);
+    bytes.resize(read);
+    return bytes;
+}
+
+// The value of the settings file's note spacing, or "" when the file is not a whole image of
+// what a save writes (all 17 keys).
+static std::string SpacingOf(const std::string &settings) {
+    const size_t keys = static_cast<size_t>(std::count(settings.begin(), settings.end(), '='));
+    return keys == 17 ? ProfileValue(settings, "\x90\xae\x97\xf1\x95\xfb\x96\x40", "\x8a\xd4\x8a\x75", "", 8)
+                      : ""; // 整列方法, 間隔
+}
+
+// Two copies share one folder, one started with /W, and both save over and over at once. Every
+// moment the notes and settings files hold one copy's whole image; each copy's saves land; when
+// both are done no scratch file is left.
+TEST_F(WholeProgramTest, TwoCopiesSavingInOneFolderNeverUndoEachOther) {
+    std::string notesA, notesB;
+    for (int i = 0; i < 5; ++i)
+        (i < 3 ? notesA : notesB) += RecordImage(20 + 60 * i, 20, 50, 40, "a");
+    notesB = notesA + notesB; // five notes
+    ProgramRun a;
+    ProgramRun b(a);
+    const std::wstring notesPathOfBoth = a.DataFile(".DAT"), settingsOfBoth = a.DataFile(".INI");
+    WriteFileBytes(notesPathOfBoth, notesA);
+    WriteFileBytes(settingsOfBoth,
+                   "[\x90\xae\x97\xf1\x95\xfb\x96\x40]\r\n\x8a\xd4\x8a\x75=5\r\n"); // [整列方法] 間隔=5
+    ASSERT_TRUE(a.Start());
+    ASSERT_TRUE(a.WaitUntilRunning());
+    ASSERT_TRUE(a.WaitForNotes(3));
+    WriteFileBytes(notesPathOfBoth, notesB);
+    WriteFileBytes(settingsOfBoth,
+                   "[\x90\xae\x97\xf1\x95\xfb\x96\x40]\r\n\x8a\xd4\x8a\x75=7\r\n"); // [整列方法] 間隔=7
+    ASSERT_TRUE(b.Start("/W"));
+    ASSERT_TRUE(b.WaitUntilRunning());
+    ASSERT_TRUE(b.WaitForNotes(5));
+
+    SendMessageW(b.MainWindow(), WM_QUERYENDSESSION, 0, 0); // a whole settings file from here on
+    std::atomic<bool> saving{true};
+    std::atomic<int> stuck{0};
+    const auto keepSaving = [&](HWND main) {
+        while (saving) {
+            DWORD_PTR answer = 0;
+            if (!SendMessageTimeoutW(main, WM_QUERYENDSESSION, 0, 0, SMTO_NORMAL, 5000, &answer)) ++stuck;
+        }
+    };
+    std::thread savingA(keepSaving, a.MainWindow()), savingB(keepSaving, b.MainWindow());
+    int samples = 0, seenA = 0, seenB = 0, torn = 0;
+    std::set<std::string> spacings;
+    for (const DWORD start = GetTickCount(); GetTickCount() - start < 3000; Sleep(3), ++samples) {
+        const std::string notes = SampleOf(notesPathOfBoth);
+        seenA += SameRecords(notes, notesA);
+        seenB += SameRecords(notes, notesB);
+        torn += !SameRecords(notes, notesA) && !SameRecords(notes, notesB);
+        spacings.insert(SpacingOf(SampleOf(settingsOfBoth)));
+    }
+    saving = false;
+    savingA.join();
+    savingB.join();
+    EXPECT_EQ(torn, 0) << "of " << samples << " samples of the notes file";
+    EXPECT_GT(seenA, 0) << "the copy started first never saved its notes; " << seenB
+                        << " samples of the other's";
+    EXPECT_GT(seenB, 0) << "the copy with /W never saved its notes; " << seenA << " samples of the other's";
+    EXPECT_EQ(spacings, (std::set<std::string>{"5", "7"})) << "settings: whole images of both copies";
+    EXPECT_EQ(stuck, 0) << "a save hung, behind a warning perhaps";
+    EXPECT_EQ(a.WaitForDialog(ERROR_CAPTION, 100), nullptr) << "a save failed";
+    EXPECT_EQ(b.WaitForDialog(ERROR_CAPTION, 100), nullptr) << "a save failed";
+
+    SendMessageW(a.MainWindow(), WM_QUERYENDSESSION, 0, 0); // one save each, after the other's end
+    SendMessageW(b.MainWindow(), WM_QUERYENDSESSION, 0, 0);
+    WIN32_FIND_DATAW found;
+    HANDLE scratch = FindFirstFileW((a.Folder() + L"*.new*").c_str(), &found);
+    EXPECT_EQ(scratch, INVALID_HANDLE_VALUE) << "a scratch file is left: " << Narrow(found.cFileName);
+    if (scratch != INVALID_HANDLE_VALUE) FindClose(scratch);
+}
+
 // A notes file held open by another program is tried again for a while. One that stays
 // unreadable is never written over: the program says so and ends with every file as it was.
 TEST_F(WholeProgramTest, AnUnreadableNotesFileEndsTheProgramWithoutWritingAnything) {
@@ -238,11 +327,12 @@ TEST_F(WholeProgramTest, RecordsPastNinetyNineAreKeptAndTheLimitIsSaidOnce) {
     ASSERT_TRUE(run.Start());
     const HWND box = run.WaitForDialog(ERROR_CAPTION, 30000);
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(MessageBoxText(box),
-              " \x82\xb1\x82\xea\x88\xc8\x8f\xe3 "
-              "\x83\x5e\x83\x94\x83\x8d\x82\xcd\x8a\x4a\x82\xaf\x82\xdc\x82\xb9\x82\xf1 (^_^;; "); // これ以上
-                                                                                                   // タヴロは開けません
-                                                                                                   // (^_^;;
+    EXPECT_EQ(
+        MessageBoxText(box),
+        " \x82\xb1\x82\xea\x88\xc8\x8f\xe3 "
+        "\x83\x5e\x83\x94\x83\x8d\x82\xcd\x8a\x4a\x82\xaf\x82\xdc\x82\xb9\x82\xf1 (^_^;; "); // これ以上
+                                                                                             // タヴロは開けません
+                                                                                             // (^_^;;
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(run.WaitUntilRunning());
     EXPECT_EQ(run.WaitForDialog(ERROR_CAPTION, 1000), nullptr) << "said once";
