@@ -310,6 +310,14 @@ TEST_F(WholeProgramTest, AnUnreadableNotesFileEndsTheProgramWithoutWritingAnythi
     ProgramRun again(run);
     lock = lockNotes();
     ASSERT_TRUE(again.Start());
+    // Its single-instance object comes just before its first try, however slowly it runs.
+    ASSERT_TRUE(WaitFor(
+        [] {
+            HANDLE object = OpenFileMappingW(FILE_MAP_READ, FALSE, L"$$" PROGRAM_NAME "$$");
+            if (object) CloseHandle(object);
+            return object != nullptr;
+        },
+        30000));
     Sleep(500);
     CloseHandle(lock);
     ASSERT_TRUE(again.WaitUntilRunning());
