@@ -1,6 +1,5 @@
-// Any settings file, read key by key and written back as the program loads and saves it: every
-// value read fits its buffer, every key written reads back as written, and writing the same keys
-// a second time changes no byte.
+// Any settings file, read and written back as the program loads and saves it: every key written
+// reads back as written, and writing the same keys a second time changes no byte.
 #include "settings/profile_number.h"
 #include "settings/profile_text.h"
 #include "settings/settings.h"
@@ -35,42 +34,21 @@ static std::string ExpandNames(const uint8_t *data, size_t size) {
     return file;
 }
 
-// Reads every key into the variables, which start from zero so that a run depends on its input only.
-static void Load(const std::string &file) {
-    for (const SettingEntry &entry : kSettingEntries) {
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+    std::string file = ExpandNames(data, size);
+    // The variables start from zero, so that a run depends on its input only.
+    for (const SettingEntry &entry : kSettingEntries)
         if (entry.variable) *entry.variable = 0;
-        const size_t size = entry.variable ? kProfileValueSize : kBitmapPathSize;
-        const std::string value = ProfileValue(file, entry.section, entry.key, entry.missing, size);
-        if (value.size() >= size) std::abort();
-        ApplySettingValue(entry, value.c_str());
-    }
-}
-
-static void Save(std::string &file) {
-    for (int index : kSettingWriteOrder) {
-        const SettingEntry &entry = kSettingEntries[index];
-        char value[12];
-        FormatSettingValue(entry, value);
-        SetProfileValue(file, entry.section, entry.key, value);
-    }
-}
-
-static void CheckWrittenKeys(const std::string &file) {
+    ReadSettingKeys(file);
+    WriteSettingKeys(file);
     for (int index : kSettingWriteOrder) {
         const SettingEntry &entry = kSettingEntries[index];
         char value[12];
         FormatSettingValue(entry, value);
         if (ProfileValue(file, entry.section, entry.key, "", kProfileValueSize) != value) std::abort();
     }
-}
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
-    std::string file = ExpandNames(data, size);
-    Load(file);
-    Save(file);
-    CheckWrittenKeys(file);
     const std::string saved = file;
-    Save(file);
+    WriteSettingKeys(file);
     if (file != saved) std::abort();
     return 0;
 }

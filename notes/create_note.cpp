@@ -123,7 +123,4 @@ void SetDisplayMode(HWND window, int mode) {
     SetWindowPos(window, placement.insertAfter, record.x, record.y, record.width, record.height,
                  placement.flags);
     ShowWindow(window, SW_SHOWNA);
-    // Showing raises a top-level window on this platform; a wallpaper note goes back down.
-    if (mode == kModeWallpaper)
-        SetWindowPos(window, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }

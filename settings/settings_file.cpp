@@ -5,8 +5,6 @@
 #include "platform/file_util.h"
 #include "platform/program_files.h"
 #include "platform/whole_file_save.h"
-#include "settings/profile_number.h"
-#include "settings/profile_text.h"
 #include "settings/settings_table.h"
 
 #include <string>
@@ -20,10 +18,7 @@ void LoadSettings() {
     // A file that cannot be read gives every key its missing string, as the profile functions do.
     std::string file;
     ReadWholeFile(settingsPath, file);
-    for (const SettingEntry &entry : kSettingEntries) {
-        const size_t size = entry.variable ? kProfileValueSize : kBitmapPathSize;
-        ApplySettingValue(entry, ProfileValue(file, entry.section, entry.key, entry.missing, size).c_str());
-    }
+    ReadSettingKeys(file);
 }
 
 // The integer keys are written into the file as it stands, so that lines written by hand (the
@@ -32,12 +27,7 @@ void SaveSettings() {
     std::string file;
     DWORD error = ReadWholeFile(settingsPath, file);
     if (!error) {
-        for (int index : kSettingWriteOrder) {
-            const SettingEntry &entry = kSettingEntries[index];
-            char value[12];
-            FormatSettingValue(entry, value);
-            SetProfileValue(file, entry.section, entry.key, value);
-        }
+        WriteSettingKeys(file);
         error = ReplaceWholeFileBytes(settingsPath, file.data(), static_cast<DWORD>(file.size()));
     }
     ReportSaveOutcome(settingsPath, error);

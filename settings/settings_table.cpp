@@ -2,6 +2,7 @@
 
 #include "settings/arrangement_choices.h"
 #include "settings/profile_number.h"
+#include "settings/profile_text.h"
 #include "settings/settings.h"
 
 #include <cstring>
@@ -59,4 +60,20 @@ void ApplySettingValue(const SettingEntry &entry, const char *value) {
 
 void FormatSettingValue(const SettingEntry &entry, char *out) {
     FormatProfileNumber(entry.variable ? *entry.variable - entry.base : 0, out);
+}
+
+void ReadSettingKeys(const std::string &file) {
+    for (const SettingEntry &entry : kSettingEntries) {
+        const size_t size = entry.variable ? kProfileValueSize : kBitmapPathSize;
+        ApplySettingValue(entry, ProfileValue(file, entry.section, entry.key, entry.missing, size).c_str());
+    }
+}
+
+void WriteSettingKeys(std::string &file) {
+    for (int index : kSettingWriteOrder) {
+        const SettingEntry &entry = kSettingEntries[index];
+        char value[12];
+        FormatSettingValue(entry, value);
+        SetProfileValue(file, entry.section, entry.key, value);
+    }
 }

@@ -1,6 +1,7 @@
 // The settings file described once, as data: read by LoadSettings, written by SaveSettings.
 #pragma once
 #include <cstdint>
+#include <string>
 
 struct SettingEntry {
     const char *section;
@@ -23,3 +24,8 @@ extern const int kSettingWriteOrder[kWrittenSettingCount];
 void ApplySettingValue(const SettingEntry &entry, const char *value);
 // The text written for an integer key (12 bytes).
 void FormatSettingValue(const SettingEntry &entry, char *out);
+
+// Reads every key of the settings file's bytes into its variable, in the read order.
+void ReadSettingKeys(const std::string &file);
+// Writes every integer key into the settings file's bytes, in the write order.
+void WriteSettingKeys(std::string &file);

@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
 """The release zip: built twice from the same sources it is the same, byte for byte, and it holds
-exactly the stripped 32-bit program, the two READMEs in their encodings and the licence."""
+exactly the stripped 32-bit program, which imports only the platform's known DLLs, the two
+READMEs in their encodings and the licence."""
 import os
 import re
+import struct
 import subprocess
 import unittest
 import zipfile
@@ -28,6 +30,32 @@ def coff_header(image):
     return field(0, 2), field(12, 4)
 
 
+# The known DLLs that Windows 7 to 11 all list: the platform takes them from the system folder
+# only. Any other DLL imported at load time would be looked for beside the program first, where a
+# planted copy (in a downloads folder, say) would run inside it.
+KNOWN_DLLS = {
+    "advapi32.dll", "comdlg32.dll", "gdi32.dll", "imagehlp.dll", "imm32.dll", "kernel32.dll",
+    "msctf.dll", "msvcrt.dll", "normaliz.dll", "nsi.dll", "ole32.dll", "oleaut32.dll", "psapi.dll",
+    "rpcrt4.dll", "sechost.dll", "setupapi.dll", "shell32.dll", "shlwapi.dll", "user32.dll",
+    "wldap32.dll", "ws2_32.dll",
+}
+
+
+def imported_dlls(image):
+    """The names in a 32-bit PE image's import directory."""
+    pe = struct.unpack_from("<I", image, 60)[0]
+    sections, optional_size = struct.unpack_from("<H12xH", image, pe + 6)
+    import_rva = struct.unpack_from("<I", image, pe + 24 + 96 + 8)[0]
+    headers = [struct.unpack_from("<8xIIII", image, pe + 24 + optional_size + 40 * i) for i in range(sections)]
+    offset = lambda rva: next(rva - a + o for v, a, r, o in headers if a <= rva < a + max(v, r))
+    names, at = [], offset(import_rva)
+    while struct.unpack_from("<12xI", image, at)[0]:
+        start = offset(struct.unpack_from("<12xI", image, at)[0])
+        names.append(image[start:image.index(b"\0", start)].decode("ascii").lower())
+        at += 20
+    return names
+
+
 def windows_lines(data):
     return data.count(b"\n") > 0 and data.count(b"\n") == data.count(b"\r\n") == data.count(b"\r")
 
@@ -43,6 +71,9 @@ class DistZipTest(unittest.TestCase):
             machine, symbols = coff_header(z.read("tavlo.exe"))
             self.assertEqual(machine, 0x14C, "the 32-bit program")
             self.assertEqual(symbols, 0, "stripped")
+            dlls = imported_dlls(z.read("tavlo.exe"))
+            self.assertIn("kernel32.dll", dlls, "the import table was not read")
+            self.assertEqual([d for d in dlls if d not in KNOWN_DLLS], [], "imported from outside the known DLLs")
 
             japanese = z.read("README.txt")
             self.assertTrue(windows_lines(japanese))

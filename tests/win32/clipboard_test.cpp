@@ -38,17 +38,22 @@ static void EmptyTheClipboard() {
     CloseClipboard();
 }
 
-// The clipboard's plain text, or "(none)" when it holds none.
-static std::string ClipboardText() {
+// The clipboard's whole block of the format, or "(none)" when it holds none.
+static std::string ClipboardBlock(UINT format) {
     if (!OpenClipboard(mainWindow)) return "(cannot open)";
-    std::string text = "(none)";
-    if (HANDLE data = GetClipboardData(CF_TEXT)) {
-        const char *bytes = static_cast<const char *>(GlobalLock(data));
-        text.assign(bytes, strnlen(bytes, GlobalSize(data)));
+    std::string block = "(none)";
+    if (HANDLE data = GetClipboardData(format)) {
+        block.assign(static_cast<const char *>(GlobalLock(data)), GlobalSize(data));
         GlobalUnlock(data);
     }
     CloseClipboard();
-    return text;
+    return block;
+}
+
+// The clipboard's plain text, up to its end.
+static std::string ClipboardText() {
+    const std::string block = ClipboardBlock(CF_TEXT);
+    return block.substr(0, strnlen(block.c_str(), block.size()));
 }
 
 static bool Saved(HWND window, UINT id) {
@@ -134,19 +139,10 @@ TEST_F(ClipboardTest, PasteTakesUnicodeTextFirst) {
 TEST_F(ClipboardTest, CopyOffersUnicodeTheBytesAndTheirLocale) {
     const HWND note = OpenNote(MakeRecord(10, 10, 200, 60, "\x83\x81\x83\x82\r\nx")); // メモ
     SendMessageA(note, WM_COMMAND, IDM_COPY, 0);
-    ASSERT_TRUE(OpenClipboard(mainWindow));
-    const auto bytesOf = [](UINT format) {
-        HANDLE data = GetClipboardData(format);
-        const char *bytes = data ? static_cast<const char *>(GlobalLock(data)) : nullptr;
-        const std::string copy = bytes ? std::string(bytes, GlobalSize(data)) : "(none)";
-        if (bytes) GlobalUnlock(data);
-        return copy;
-    };
-    const std::string unicode = bytesOf(CF_UNICODETEXT), text = bytesOf(CF_TEXT), locale = bytesOf(CF_LOCALE);
-    CloseClipboard();
-    EXPECT_EQ(std::wstring(reinterpret_cast<const wchar_t *>(unicode.data())), L"\x30E1\x30E2\r\nx");
-    EXPECT_EQ(text.substr(0, 8), "\x83\x81\x83\x82\r\nx\0"s);
-    EXPECT_EQ(locale.substr(0, 4), std::string("\x11\x04\0\0", 4));
+    EXPECT_EQ(std::wstring(reinterpret_cast<const wchar_t *>(ClipboardBlock(CF_UNICODETEXT).c_str())),
+              L"\x30E1\x30E2\r\nx");
+    EXPECT_EQ(ClipboardText(), "\x83\x81\x83\x82\r\nx");
+    EXPECT_EQ(ClipboardBlock(CF_LOCALE).substr(0, 4), std::string("\x11\x04\0\0", 4));
 }
 
 TEST_F(ClipboardTest, PasteIntoAnEmptyNoteCannotBeUndone) {

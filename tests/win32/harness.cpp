@@ -111,8 +111,10 @@ std::string ReadFileBytes(const std::string &path) {
 }
 
 std::string ReadFileBytes(const std::wstring &path) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, 0, nullptr);
+    // Shared as far as it goes, so that a save may replace the file while it is read.
+    HANDLE file =
+        CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return std::string();
     std::string bytes(GetFileSize(file, nullptr), '\0');
     DWORD read = 0;
