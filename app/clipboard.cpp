@@ -3,6 +3,7 @@
 #include "app/commands.h"
 
 #include "app/clipboard_text.h"
+#include "platform/shift_jis.h"
 #include "platform/wide_text.h"
 #include "store/note_table.h"
 #include "textio/text_lines.h"
@@ -64,7 +65,7 @@ static void TakeText(HWND window, const char *text, size_t blockSize) {
 // it, and is cut at 1023 bytes on a character boundary.
 static void TakeUnicodeText(HWND window, const wchar_t *text, size_t blockSize) {
     const std::string narrow = Narrow(text, wcsnlen(text, blockSize / sizeof(wchar_t)));
-    TakeText(window, narrow.c_str(), WholeCharactersWithin(narrow, kMaxTextBytes));
+    TakeText(window, narrow.c_str(), WholeCharactersWithin(narrow.data(), narrow.size(), kMaxTextBytes));
 }
 
 // Unicode text when it is offered, else the bytes of plain text.

@@ -40,16 +40,6 @@ std::string Narrow(const wchar_t *text) {
     return Narrow(text, std::char_traits<wchar_t>::length(text));
 }
 
-size_t WholeCharactersWithin(const std::string &text, size_t maxBytes) {
-    size_t end = 0;
-    while (end < text.size()) {
-        const size_t next = end + (IsCp932LeadByte(static_cast<unsigned char>(text[end])) ? 2 : 1);
-        if (next > maxBytes || next > text.size()) break;
-        end = next;
-    }
-    return end;
-}
-
 std::string WindowText(HWND window) {
     std::wstring text(GetWindowTextLengthW(window) + 1, L'\0');
     const int length = GetWindowTextW(window, &text[0], static_cast<int>(text.size()));
@@ -88,7 +78,7 @@ void TakeWideLogFont(const LOGFONTW &wide, LOGFONTA &font) {
         WideCharToMultiByte(kShiftJis, 0, wide.lfFaceName, -1, face, sizeof face, nullptr, nullptr);
     // A name longer than the field is cut on a character boundary, always ending in its NUL.
     const std::string name(face, length > 0 ? strnlen(face, sizeof face) : 0);
-    const size_t kept = WholeCharactersWithin(name, LF_FACESIZE - 1);
+    const size_t kept = WholeCharactersWithin(name.data(), name.size(), LF_FACESIZE - 1);
     std::memcpy(font.lfFaceName, name.data(), kept);
     font.lfFaceName[kept] = '\0';
     font.lfFaceName[LF_FACESIZE - 1] = '\0';

@@ -17,9 +17,6 @@ std::string Narrow(const wchar_t *text);
 std::string Narrow(const wchar_t *text, size_t length);
 std::string Narrow(const std::wstring &text);
 
-// The longest start of the text that is at most maxBytes long and ends on a character boundary.
-size_t WholeCharactersWithin(const std::string &text, size_t maxBytes);
-
 // Window and control texts, and message boxes, in Shift-JIS.
 std::string WindowText(HWND window);
 void SetWindowText932(HWND window, const char *text);

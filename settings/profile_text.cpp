@@ -147,17 +147,10 @@ static Span Unquote(const std::string &file, Span value) {
     return value;
 }
 
-// The longest start of the text that fits in maxBytes - 1 bytes without splitting a double-byte
-// character; the caller's buffer keeps its last byte for the NUL.
+// The text cut to fit in maxBytes - 1 bytes between characters; the caller's buffer keeps its
+// last byte for the NUL.
 static std::string CutToFit(const char *text, size_t length, size_t maxBytes) {
-    if (maxBytes == 0) return std::string();
-    size_t end = 0;
-    while (end < length) {
-        const size_t step = IsLeadByte(text[end]) && end + 1 < length ? 2 : 1;
-        if (end + step > maxBytes - 1) break;
-        end += step;
-    }
-    return std::string(text, end);
+    return std::string(text, maxBytes == 0 ? 0 : WholeCharactersWithin(text, length, maxBytes - 1));
 }
 
 std::string ProfileValue(const std::string &file, const char *section, const char *key, const char *missing,
