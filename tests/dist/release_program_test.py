@@ -1,10 +1,11 @@
 #!/usr/bin/env python3
 """The program we ship, as a user gets it: the release zip is packed from this build and unpacked
-into a fresh folder with a notes file beside it; release_driver.exe (tests/dist/release_driver.cpp)
-starts the zip's stripped tavlo.exe there under 32-bit Wine, sees its notes and its tray icon,
-pastes into a note and ends it. Then every file in the folder is checked byte for byte.
+into a fresh folder with a notes file beside it; the Windows suite's ReleaseProgramTest
+(tests/win32/release_program_test.cpp) starts the zip's stripped tavlo.exe there under 32-bit Wine,
+sees its notes and its tray icon, pastes into a note and ends it. Then every file in the folder is
+checked byte for byte.
 
-Usage: release_program_test.py BUILD/release_driver.exe BUILD/tavlo.exe"""
+Usage: release_program_test.py BUILD/win32_tests.exe BUILD/tavlo.exe"""
 import os
 import shutil
 import struct
@@ -15,7 +16,7 @@ import zipfile
 
 TOP = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 RECORD_SIZE = 1188
-PASTED = "貼り付け表示"  # as release_driver.cpp pastes it
+PASTED = "貼り付け表示"  # as ReleaseProgramTest pastes it
 
 
 def record(x, y, width, height, text, back_color):
@@ -34,7 +35,7 @@ def windows_path(path):
 
 
 class ReleaseProgramTest(unittest.TestCase):
-    driver = program = None
+    suite = program = None
 
     def test_the_unpacked_program_restores_shows_saves_and_ends(self):
         work = os.path.join(TOP, "build", "release-test")
@@ -49,10 +50,12 @@ class ReleaseProgramTest(unittest.TestCase):
         with open(os.path.join(folder, "tavlo.DAT"), "wb") as f:
             f.write(notes)
 
-        env = dict(os.environ, TAVLO_PRESET="win32")
-        run = subprocess.run(["sh", os.path.join(TOP, "tools", "wine-run.sh"), self.driver, windows_path(folder)],
+        env = dict(os.environ, TAVLO_PRESET="win32", TAVLO_UNPACKED=windows_path(folder))
+        run = subprocess.run(["sh", os.path.join(TOP, "tools", "wine-run.sh"), self.suite,
+                              "--gtest_also_run_disabled_tests", "--gtest_filter=ReleaseProgramTest.*"],
                              env=env, capture_output=True, text=True, timeout=540)
         self.assertEqual(run.returncode, 0, run.stdout + run.stderr)
+        self.assertIn("[  PASSED  ] 1 test", run.stdout, run.stdout)
 
         def file(name):
             with open(os.path.join(folder, name), "rb") as f:
@@ -82,5 +85,5 @@ class ReleaseProgramTest(unittest.TestCase):
 if __name__ == "__main__":
     if len(sys.argv) != 3:
         sys.exit(__doc__)
-    ReleaseProgramTest.driver, ReleaseProgramTest.program = sys.argv[1], sys.argv[2]
+    ReleaseProgramTest.suite, ReleaseProgramTest.program = sys.argv[1], sys.argv[2]
     unittest.main(argv=sys.argv[:1])

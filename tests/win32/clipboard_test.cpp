@@ -13,25 +13,6 @@ class ClipboardTest : public ProgramTest {};
 
 using namespace std::string_literals;
 
-static HGLOBAL BlockOf(const void *bytes, size_t size) {
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
-    std::memcpy(GlobalLock(block), bytes, size);
-    GlobalUnlock(block);
-    return block;
-}
-
-// Shift-JIS text as a Japanese program places it: the bytes and their locale. Without Unicode
-// text of its own, the platform makes that from the bytes.
-static void PutOnClipboard(const std::string &text, const std::wstring *unicode = nullptr) {
-    ASSERT_TRUE(OpenClipboard(mainWindow));
-    EmptyClipboard();
-    if (unicode) SetClipboardData(CF_UNICODETEXT, BlockOf(unicode->c_str(), (unicode->size() + 1) * 2));
-    SetClipboardData(CF_TEXT, BlockOf(text.c_str(), text.size() + 1));
-    const LCID japanese = 0x0411;
-    SetClipboardData(CF_LOCALE, BlockOf(&japanese, sizeof japanese));
-    CloseClipboard();
-}
-
 static void EmptyTheClipboard() {
     ASSERT_TRUE(OpenClipboard(mainWindow));
     EmptyClipboard();

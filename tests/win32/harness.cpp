@@ -2,12 +2,15 @@
 
 #include "app/commands.h"
 #include "app/startup.h"
+#include "app/tray_icon.h"
 #include "notes/create_note.h"
 #include "platform/program.h"
 #include "platform/program_files.h"
 #include "platform/wide_text.h"
 #include "settings/defaults.h"
 #include "store/note_table.h"
+
+#include <shellapi.h>
 
 #include <cstdio>
 #include <cstring>
@@ -147,6 +150,33 @@ std::string Bytes(const void *data, size_t size) {
     return std::string(static_cast<const char *>(data), size);
 }
 
+// ---- Shell ----
+
+static HGLOBAL BlockOf(const void *bytes, size_t size) {
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
+    std::memcpy(GlobalLock(block), bytes, size);
+    GlobalUnlock(block);
+    return block;
+}
+
+void PutOnClipboard(const std::string &text, const std::wstring *unicode) {
+    ASSERT_TRUE(OpenClipboard(mainWindow));
+    EmptyClipboard();
+    if (unicode) SetClipboardData(CF_UNICODETEXT, BlockOf(unicode->c_str(), (unicode->size() + 1) * 2));
+    SetClipboardData(CF_TEXT, BlockOf(text.c_str(), text.size() + 1));
+    const LCID japanese = 0x0411;
+    SetClipboardData(CF_LOCALE, BlockOf(&japanese, sizeof japanese));
+    CloseClipboard();
+}
+
+bool TrayHoldsIcon(HWND owner) {
+    NOTIFYICONDATAW record = {};
+    record.cbSize = NOTIFYICONDATAW_V1_SIZE;
+    record.hWnd = owner;
+    record.uID = kTrayIconId;
+    return Shell_NotifyIconW(NIM_MODIFY, &record) != FALSE;
+}
+
 // ---- Keyboard ----
 
 void SetShift(bool held) {
@@ -163,6 +193,7 @@ static size_t nextScriptStep;
 static DWORD scriptDeadline;
 static UINT_PTR scriptTimer;
 static bool scriptTimedOut;
+static bool scriptMetAStranger; // a dialog no step was waiting for had to be closed
 
 struct CaptionSearch {
     const std::string *caption;
@@ -184,7 +215,7 @@ static HWND FindThreadDialog(const std::string &caption) {
     return search.found;
 }
 
-static BOOL CALLBACK CloseDialog(HWND window, LPARAM) {
+static BOOL CALLBACK CloseDialog(HWND window, LPARAM stranger) {
     wchar_t className[32] = L"";
     GetClassNameW(window, className, 32);
     if (IsWindowVisible(window) && std::wcscmp(className, L"#32770") == 0) {
@@ -194,6 +225,7 @@ static BOOL CALLBACK CloseDialog(HWND window, LPARAM) {
         char readable[768] = "";
         WideCharToMultiByte(CP_UTF8, 0, caption, -1, readable, sizeof readable, nullptr, nullptr);
         std::fprintf(stderr, "closing a dialog no step was waiting for: \"%s\"\n", readable);
+        if (stranger) scriptMetAStranger = true;
         PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
         EndDialog(window, 0);
     }
@@ -210,7 +242,7 @@ static void CALLBACK ScriptTick(HWND, UINT, UINT_PTR, DWORD) {
     }
     if (GetTickCount() > scriptDeadline) {
         scriptTimedOut = nextScriptStep < scriptSteps.size();
-        EnumThreadWindows(GetCurrentThreadId(), CloseDialog, 0);
+        EnumThreadWindows(GetCurrentThreadId(), CloseDialog, !scriptTimedOut);
         if (nextScriptStep >= scriptSteps.size()) {
             KillTimer(nullptr, scriptTimer);
             scriptTimer = 0;
@@ -222,13 +254,13 @@ void ExpectDialogs(std::vector<DialogStep> steps, DWORD timeoutMs) {
     if (scriptTimer) KillTimer(nullptr, scriptTimer);
     scriptSteps = std::move(steps);
     nextScriptStep = 0;
-    scriptTimedOut = false;
+    scriptTimedOut = scriptMetAStranger = false;
     scriptDeadline = GetTickCount() + timeoutMs;
     scriptTimer = SetTimer(nullptr, 0, 30, ScriptTick);
 }
 
 bool DialogScriptDone() {
-    const bool done = nextScriptStep >= scriptSteps.size() && !scriptTimedOut;
+    const bool done = nextScriptStep >= scriptSteps.size() && !scriptTimedOut && !scriptMetAStranger;
     if (scriptTimer) KillTimer(nullptr, scriptTimer);
     scriptTimer = 0;
     scriptSteps.clear();
@@ -284,6 +316,10 @@ ProgramRun::ProgramRun(const std::wstring &folderNameEnd) : folder_(MakeTempFold
 }
 
 ProgramRun::ProgramRun(const ProgramRun &sameFolder) : folder_(sameFolder.folder_), ownsFolder_(false) {}
+
+ProgramRun ProgramRun::InFolder(const std::wstring &folder) {
+    return ProgramRun(folder, false);
+}
 
 ProgramRun::~ProgramRun() {
     Kill();

@@ -54,6 +54,14 @@ bool FileIsThere(const std::wstring &path);
 // Joins text bytes, for building expected file contents with embedded zeros.
 std::string Bytes(const void *data, size_t size);
 
+// ---- Shell ----
+// Shift-JIS text as a Japanese program places it: the bytes and their locale, and Unicode text
+// when given (without it the platform makes that from the bytes). The main window owns it.
+void PutOnClipboard(const std::string &text, const std::wstring *unicode = nullptr);
+// Whether the shell holds the program's tray icon for the window: only an icon it holds can be
+// changed.
+bool TrayHoldsIcon(HWND owner);
+
 // ---- Keyboard ----
 // Sets or clears the Shift key in this thread's key state, as commands read it.
 void SetShift(bool held);
@@ -73,7 +81,7 @@ struct DialogStep {
 // Arms the script; the caller then runs the code that opens the dialogs. Dialogs that are still
 // open after timeoutMs are closed (and counted as a failure by DialogScriptDone).
 void ExpectDialogs(std::vector<DialogStep> steps, DWORD timeoutMs = 8000);
-// True when every step ran; disarms the script.
+// True when every step ran and no other dialog had to be closed; disarms the script.
 bool DialogScriptDone();
 
 // The caption of one of the platform's own dialogs, which speak the language of the user
@@ -100,6 +108,8 @@ public:
     explicit ProgramRun(const std::wstring &folderNameEnd = L"");
     // A second run of the copy in another run's folder (shares its data files).
     explicit ProgramRun(const ProgramRun &sameFolder);
+    // A run of the program that already lies in the folder (ending with a backslash), which stays.
+    static ProgramRun InFolder(const std::wstring &folder);
     ~ProgramRun();
     const std::wstring &Folder() const { return folder_; }
     std::wstring DataFile(const char *extension) const { return folder_ + L"tavlo" + Wide(extension); }
@@ -123,6 +133,7 @@ public:
     DWORD ProcessId() const { return info_.dwProcessId; }
 
 private:
+    ProgramRun(const std::wstring &folder, bool ownsFolder) : folder_(folder), ownsFolder_(ownsFolder) {}
     std::wstring folder_;
     bool ownsFolder_ = true;
     PROCESS_INFORMATION info_{};
