@@ -1,4 +1,5 @@
 #include "textio/date_stamp.h"
+#include "tests/sjis_words.h"
 
 #include <cstring>
 #include <gtest/gtest.h>
@@ -13,11 +14,10 @@ static std::string Stamp(int format, const LocalTime &time, bool fourDigitYear =
 static const LocalTime kMorning = {2026, 12, 6, 7, 5, 9}; // 6 Dec 2026 07:05:09
 
 TEST(DateStamp, TheNineFormatsWithATwoDigitYear) {
-    EXPECT_EQ(Stamp(0, kMorning), "26\x94\x4e 12\x8c\x8e 6\x93\xfa"); // 26年 12月 6日
-    EXPECT_EQ(Stamp(1, kMorning),
-              "26\x94\x4e 12\x8c\x8e 6\x93\xfa 7\x8e\x9e 5\x95\xaa"); // 26年 12月 6日 7時 5分
+    EXPECT_EQ(Stamp(0, kMorning), "26" SJ_YEAR " 12" SJ_MONTH " 6" SJ_DAY);
+    EXPECT_EQ(Stamp(1, kMorning), "26" SJ_YEAR " 12" SJ_MONTH " 6" SJ_DAY " 7" SJ_HOUR " 5" SJ_MINUTE);
     EXPECT_EQ(Stamp(2, kMorning),
-              "26\x94\x4e 12\x8c\x8e 6\x93\xfa 7\x8e\x9e 5\x95\xaa 09\x95\x62"); // 26年 12月 6日 7時 5分 09秒
+              "26" SJ_YEAR " 12" SJ_MONTH " 6" SJ_DAY " 7" SJ_HOUR " 5" SJ_MINUTE " 09" SJ_SECOND);
     EXPECT_EQ(Stamp(3, kMorning), "26/12/06");
     EXPECT_EQ(Stamp(4, kMorning), "26/12/06 7:05");
     EXPECT_EQ(Stamp(5, kMorning), "26/12/06 7:05:09");
@@ -39,16 +39,15 @@ TEST(DateStamp, TwelveHourFormatsCountNoonAndMidnightAsZero) {
 TEST(DateStamp, FourDigitYearsPrintWhole) {
     EXPECT_EQ(Stamp(3, kMorning, true), "2026/12/06");
     EXPECT_EQ(Stamp(6, kMorning, true), "12/06/2026");
-    EXPECT_EQ(Stamp(0, kMorning, true), "2026\x94\x4e 12\x8c\x8e 6\x93\xfa"); // 2026年 12月 6日
+    EXPECT_EQ(Stamp(0, kMorning, true), "2026" SJ_YEAR " 12" SJ_MONTH " 6" SJ_DAY);
     const LocalTime latest = {2026, 12, 31, 23, 59, 59};
     EXPECT_EQ(Stamp(2, latest, true),
-              "2026\x94\x4e 12\x8c\x8e 31\x93\xfa 23\x8e\x9e 59\x95\xaa 59\x95\x62"); // 2026年 12月 31日 23時
-                                                                                      // 59分 59秒
+              "2026" SJ_YEAR " 12" SJ_MONTH " 31" SJ_DAY " 23" SJ_HOUR " 59" SJ_MINUTE " 59" SJ_SECOND);
 }
 
 TEST(DateStamp, TwoDigitYearKeepsItsLeadingZero) {
     const LocalTime january = {2005, 1, 9, 8, 0, 0};
-    EXPECT_EQ(Stamp(0, january), "05\x94\x4e 1\x8c\x8e 9\x93\xfa"); // 05年 1月 9日
+    EXPECT_EQ(Stamp(0, january), "05" SJ_YEAR " 1" SJ_MONTH " 9" SJ_DAY);
     EXPECT_EQ(Stamp(6, january), "1/09/05");
     const LocalTime turn = {2000, 1, 1, 0, 0, 0};
     EXPECT_EQ(Stamp(3, turn), "00/01/01");

@@ -1,4 +1,5 @@
 #include "tests/win32/harness.h"
+#include "tests/sjis_words.h"
 #include "tests/win32/window_watch.h"
 
 #include "app/commands.h"
@@ -163,7 +164,7 @@ TEST_F(CommandsTest, NewNoteOpensTheMemoInputOfTheNewNoteWhenAsked) {
     openInputAtOnce = 1;
     const HWND note = OpenNote(MakeRecord(100, 100, 220, 66, "one"));
     HWND owner = nullptr;
-    ExpectDialogs({{"\x83\x81\x83\x82\x93\xfc\x97\xcd", [&](HWND memo) { // メモ入力
+    ExpectDialogs({{SJ_MEMO_INPUT, [&](HWND memo) {
                         owner = GetWindow(memo, GW_OWNER);
                         PressButton(memo, IDCANCEL);
                     }}});
@@ -177,7 +178,7 @@ TEST_F(CommandsTest, MemoInputCommandRunsTheNotesMemoAndSaves) {
     if (!HasDialog(IDD_MEMO_INPUT)) GTEST_SKIP() << "memo input dialog not linked in";
     const HWND note = OpenNote(MakeRecord(100, 100, 220, 66, "memo"));
     HWND owner = nullptr;
-    ExpectDialogs({{"\x83\x81\x83\x82\x93\xfc\x97\xcd", [&](HWND memo) { // メモ入力
+    ExpectDialogs({{SJ_MEMO_INPUT, [&](HWND memo) {
                         owner = GetWindow(memo, GW_OWNER);
                         PressButton(memo, IDCANCEL);
                     }}});
@@ -191,13 +192,11 @@ TEST_F(CommandsTest, ShiftNewNoteRunsTheCreationPageFirst) {
     if (!HasDialog(IDD_PAGE_CREATION)) GTEST_SKIP() << "property sheet not linked in";
     const HWND note = OpenNote(MakeRecord(100, 100, 220, 66, "one"));
     ShiftScope shift;
-    ExpectDialogs({{"\x83\x5e\x83\x94\x83\x8d\x82\xcc\xcc\xdf\xdb\xca\xdf\xc3\xa8",
-                    [](HWND sheet) { PressButton(sheet, IDCANCEL); }}}); // タヴロのﾌﾟﾛﾊﾟﾃｨ
+    ExpectDialogs({{SJ_PROPERTIES, [](HWND sheet) { PressButton(sheet, IDCANCEL); }}});
     EXPECT_TRUE(Saved(note, IDM_NEW_NOTE)) << "a cancelled sheet still saves";
     EXPECT_TRUE(DialogScriptDone());
     EXPECT_EQ(noteCount, 1) << "and creates no note";
-    ExpectDialogs({{"\x83\x5e\x83\x94\x83\x8d\x82\xcc\xcc\xdf\xdb\xca\xdf\xc3\xa8",
-                    [](HWND sheet) { PressButton(sheet, IDOK); }}}); // タヴロのﾌﾟﾛﾊﾟﾃｨ
+    ExpectDialogs({{SJ_PROPERTIES, [](HWND sheet) { PressButton(sheet, IDOK); }}});
     EXPECT_TRUE(Saved(note, IDM_NEW_NOTE));
     EXPECT_TRUE(DialogScriptDone());
     EXPECT_EQ(noteCount, 2);
@@ -245,8 +244,7 @@ TEST_F(CommandsTest, HistoryWithAnEmptyLogStillOpensTheDialog) {
     const HWND note = OpenNote(MakeRecord(10, 10, 100, 50, "text"));
     WriteFileBytes(logPath, "");
     ExpectDialogs({{ERROR_CAPTION, [](HWND box) { PressButton(box, IDOK); }},
-                   {"\x83\x5e\x83\x94\x83\x8d \x97\x9a\x97\xf0",
-                    [](HWND history) { PressButton(history, IDCANCEL); }}}); // タヴロ 履歴
+                   {SJ_TAVLO " " SJ_HISTORY, [](HWND history) { PressButton(history, IDCANCEL); }}});
     EXPECT_TRUE(Saved(note, IDM_HISTORY));
     EXPECT_TRUE(DialogScriptDone());
     EXPECT_STREQ(NoteTable[0].text, "text");
@@ -256,7 +254,7 @@ TEST_F(CommandsTest, HistoryRestoresIntoTheNoteOrIntoANewNote) {
     if (!HasDialog(IDD_HISTORY)) GTEST_SKIP() << "history dialog not linked in";
     WriteFileBytes(logPath, LogEntry("older") + LogEntry("newer\r\nline"));
     const HWND note = OpenNote(MakeRecord(10, 10, 100, 50, "current"));
-    const char *caption = "\x83\x5e\x83\x94\x83\x8d \x97\x9a\x97\xf0"; // タヴロ 履歴
+    const char *caption = SJ_TAVLO " " SJ_HISTORY;
 
     ExpectDialogs({{caption, [](HWND history) {
                         SetCheck(history, IDC_RESTORE_TO_NEW, false);
@@ -375,8 +373,7 @@ TEST_F(CommandsTest, ShiftArrangeCancelledSkipsTheArrangementButSaves) {
     if (!HasDialog(IDD_PAGE_ARRANGEMENT)) GTEST_SKIP() << "property sheet not linked in";
     const HWND note = OpenNote(MakeRecord(300, 300, 100, 50, "a"));
     ShiftScope shift;
-    ExpectDialogs({{"\x83\x5e\x83\x94\x83\x8d\x82\xcc\xcc\xdf\xdb\xca\xdf\xc3\xa8",
-                    [](HWND sheet) { PressButton(sheet, IDCANCEL); }}}); // タヴロのﾌﾟﾛﾊﾟﾃｨ
+    ExpectDialogs({{SJ_PROPERTIES, [](HWND sheet) { PressButton(sheet, IDCANCEL); }}});
     EXPECT_TRUE(Saved(note, IDM_ARRANGE));
     EXPECT_TRUE(DialogScriptDone());
     RECT r;
@@ -388,7 +385,7 @@ TEST_F(CommandsTest, ShiftArrangeCancelledSkipsTheArrangementButSaves) {
 TEST_F(CommandsTest, AboutOpensOverTheNoteAndDoesNotSave) {
     const HWND note = OpenNote(MakeRecord(10, 10, 100, 50, "a"));
     HWND owner = nullptr;
-    ExpectDialogs({{"\xca\xde\xb0\xbc\xde\xae\xdd\x8f\xee\x95\xf1", [&](HWND about) { // ﾊﾞｰｼﾞｮﾝ情報
+    ExpectDialogs({{SJ_ABOUT, [&](HWND about) {
                         owner = GetWindow(about, GW_OWNER);
                         PressButton(about, IDOK);
                     }}});
@@ -400,13 +397,11 @@ TEST_F(CommandsTest, AboutOpensOverTheNoteAndDoesNotSave) {
 TEST_F(CommandsTest, DefaultSettingsAndPropertiesSaveWhateverTheDialogsReturn) {
     const HWND note = OpenNote(MakeRecord(10, 10, 100, 50, "a"));
     if (HasDialog(IDD_DEFAULT_SETTINGS))
-        ExpectDialogs({{"\x83\x66\x83\x74\x83\x48\x83\x8b\x83\x67\x90\xdd\x92\xe8",
-                        [](HWND dialog) { PressButton(dialog, IDCANCEL); }}}); // デフォルト設定
+        ExpectDialogs({{SJ_DEFAULTS, [](HWND dialog) { PressButton(dialog, IDCANCEL); }}});
     EXPECT_TRUE(Saved(note, IDM_DEFAULT_SETTINGS));
     EXPECT_TRUE(DialogScriptDone());
     if (HasDialog(IDD_PAGE_OTHER))
-        ExpectDialogs({{"\x83\x5e\x83\x94\x83\x8d\x82\xcc\xcc\xdf\xdb\xca\xdf\xc3\xa8",
-                        [](HWND sheet) { PressButton(sheet, IDCANCEL); }}}); // タヴロのﾌﾟﾛﾊﾟﾃｨ
+        ExpectDialogs({{SJ_PROPERTIES, [](HWND sheet) { PressButton(sheet, IDCANCEL); }}});
     EXPECT_TRUE(Saved(note, IDM_PROPERTIES));
     EXPECT_TRUE(DialogScriptDone());
 }
@@ -414,8 +409,7 @@ TEST_F(CommandsTest, DefaultSettingsAndPropertiesSaveWhateverTheDialogsReturn) {
 TEST_F(CommandsTest, FileOutputDoesNotSave) {
     const HWND note = OpenNote(MakeRecord(10, 10, 100, 50, "a"));
     if (HasDialog(IDD_EXPORT_FORMAT))
-        ExpectDialogs({{"\x83\x74\x83\x40\x83\x43\x83\x8b\x8c\x60\x8e\xae",
-                        [](HWND dialog) { PressButton(dialog, IDCANCEL); }}}); // ファイル形式
+        ExpectDialogs({{SJ_FILE_FORMAT, [](HWND dialog) { PressButton(dialog, IDCANCEL); }}});
     EXPECT_FALSE(Saved(note, IDM_FILE_OUTPUT));
     EXPECT_TRUE(DialogScriptDone());
     EXPECT_EQ(lastCommandWindow, note);
@@ -433,10 +427,9 @@ TEST_F(CommandsTest, ANoteClosedAsItsDialogIsAcceptedGetsNothingMore) {
         bool shift;
     };
     const Case cases[] = {
-        {IDM_NEW_NOTE, "\x83\x5e\x83\x94\x83\x8d\x82\xcc\xcc\xdf\xdb\xca\xdf\xc3\xa8", IDOK,
-         true}, // タヴロのﾌﾟﾛﾊﾟﾃｨ
-        {IDM_HISTORY, "\x83\x5e\x83\x94\x83\x8d \x97\x9a\x97\xf0", IDC_HISTORY_ENTRY1, false}, // タヴロ 履歴
-        {IDM_BACK_COLOR, PlatformCaption("\x90\x46", "Color"), IDOK, false},                   // 色
+        {IDM_NEW_NOTE, SJ_PROPERTIES, IDOK, true},
+        {IDM_HISTORY, SJ_TAVLO " " SJ_HISTORY, IDC_HISTORY_ENTRY1, false},
+        {IDM_BACK_COLOR, PlatformCaption("\x90\x46", "Color"), IDOK, false}, // 色
         {IDM_FONT, PlatformCaption("\x83\x74\x83\x48\x83\x93\x83\x67\x82\xcc\x8e\x77\x92\xe8", "Font"), IDOK,
          false}}; // フォントの指定
     for (const Case &c : cases) {

@@ -1,4 +1,5 @@
 #include "tests/win32/harness.h"
+#include "tests/sjis_words.h"
 
 #include "app/commands.h"
 #include "notes/create_note.h"
@@ -163,11 +164,7 @@ TEST_F(CreateNoteTest, TheHundredthNoteIsRefusedWithTheLimitMessage) {
                     }}});
     NewFrom(NoteWindowOf(NoteTable[0]));
     EXPECT_TRUE(DialogScriptDone());
-    EXPECT_EQ(message,
-              " \x82\xb1\x82\xea\x88\xc8\x8f\xe3 "
-              "\x83\x5e\x83\x94\x83\x8d\x82\xcd\x8a\x4a\x82\xaf\x82\xdc\x82\xb9\x82\xf1 (^_^;; "); // これ以上
-                                                                                                   // タヴロは開けません
-                                                                                                   // (^_^;;
+    EXPECT_EQ(message, SJ_NOTE_LIMIT);
     EXPECT_EQ(noteCount, 99);
 }
 

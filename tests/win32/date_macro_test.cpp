@@ -1,4 +1,5 @@
 #include "tests/win32/harness.h"
+#include "tests/sjis_words.h"
 
 #include "notes/date_macro.h"
 #include "notes/paint_note.h"
@@ -9,9 +10,9 @@
 #include <string>
 #include <vector>
 
-constexpr char kDate1[] = "$$\x83\x5e\x83\x94\x83\x8d$$DATE1$$"; // $$タヴロ$$DATE1$$
-constexpr char kDate2[] = "$$\x83\x5e\x83\x94\x83\x8d$$DATE2$$"; // $$タヴロ$$DATE2$$
-constexpr char kDate3[] = "$$\x83\x5e\x83\x94\x83\x8d$$DATE3$$"; // $$タヴロ$$DATE3$$
+constexpr char kDate1[] = "$$" SJ_TAVLO "$$DATE1$$";
+constexpr char kDate2[] = "$$" SJ_TAVLO "$$DATE2$$";
+constexpr char kDate3[] = "$$" SJ_TAVLO "$$DATE3$$";
 constexpr int kNoteWidth = 360, kNoteHeight = 40;
 
 static std::string Title(HWND window) {
@@ -151,7 +152,7 @@ TEST_F(DateMacroTest, ATimerRepaintInTheSameSecondIsPutOffButAnUncoveredEdgeIsNo
         InvalidateRect(note, nullptr, FALSE); // the whole note, edge included
         PaintNote(note);
         EXPECT_FALSE(GetUpdateRect(note, &update, FALSE));
-        EXPECT_EQ(Title(note), std::string("\x83\x5e\x83\x94\x83\x8d - ") + kDate2); // タヴロ -
+        EXPECT_EQ(Title(note), std::string(SJ_TAVLO " - ") + kDate2);
         EXPECT_EQ(timerRepaintPending, 0);
         return;
     }
@@ -213,7 +214,7 @@ TEST_F(DateMacroTest, UnderTimerModeTheNoteShowsTheClockButKeepsItsMacro) {
     EXPECT_EQ(shown, LooksOf(Drawn(2, reading)));
     EXPECT_NE(shown, LooksOf(kDate2));
     EXPECT_STREQ(NoteTable[FindNote(note)].text, kDate2) << "the record keeps the macro";
-    EXPECT_EQ(Title(note), std::string("\x83\x5e\x83\x94\x83\x8d - ") + kDate2); // タヴロ -
+    EXPECT_EQ(Title(note), std::string(SJ_TAVLO " - ") + kDate2);
 }
 
 // ---- The whole program ----
@@ -231,7 +232,7 @@ protected:
             [&] {
                 const std::vector<HWND> notes = run.NoteWindows();
                 note = notes.size() == 1 ? notes.front() : nullptr;
-                return note && Title(note) == std::string("\x83\x5e\x83\x94\x83\x8d - ") + kDate2; // タヴロ -
+                return note && Title(note) == std::string(SJ_TAVLO " - ") + kDate2;
             },
             10000);
         return note;
@@ -242,7 +243,7 @@ TEST_F(DateMacroRunTest, WithTimerADate2NoteShowsTheRunningDateAndTime) {
     ProgramRun run;
     const HWND note = StartWithMacroNote(run, "/TIMER");
     ASSERT_NE(note, nullptr);
-    EXPECT_EQ(Title(note), std::string("\x83\x5e\x83\x94\x83\x8d - ") + kDate2); // タヴロ -
+    EXPECT_EQ(Title(note), std::string(SJ_TAVLO " - ") + kDate2);
     // The program repaints every second; at a minute's turn it may lag this clock a moment.
     EXPECT_TRUE(WaitFor([&] {
         SYSTEMTIME now;
@@ -250,14 +251,13 @@ TEST_F(DateMacroRunTest, WithTimerADate2NoteShowsTheRunningDateAndTime) {
         return Capture(note) == LooksOf(Drawn(2, now));
     }));
     EXPECT_NE(Capture(note), LooksOf(kDate2));
-    EXPECT_EQ(Title(note), std::string("\x83\x5e\x83\x94\x83\x8d - ") + kDate2)
-        << "still titled with the macro"; // タヴロ -
+    EXPECT_EQ(Title(note), std::string(SJ_TAVLO " - ") + kDate2) << "still titled with the macro";
 }
 
 TEST_F(DateMacroRunTest, WithoutTimerTheMacroTextIsDrawnAsItIs) {
     ProgramRun run;
     const HWND note = StartWithMacroNote(run, "");
     ASSERT_NE(note, nullptr);
-    EXPECT_EQ(Title(note), std::string("\x83\x5e\x83\x94\x83\x8d - ") + kDate2); // タヴロ -
+    EXPECT_EQ(Title(note), std::string(SJ_TAVLO " - ") + kDate2);
     EXPECT_TRUE(WaitFor([&] { return Capture(note) == LooksOf(kDate2); }));
 }

@@ -1,4 +1,5 @@
 #include "tests/win32/harness.h"
+#include "tests/sjis_words.h"
 
 #include "app/commands.h"
 #include "notes/create_note.h"
@@ -18,8 +19,7 @@
 
 class DefaultSettingsTest : public ProgramTest {};
 
-static const char kDefaultsCaption[] =
-    "\x83\x66\x83\x74\x83\x48\x83\x8b\x83\x67\x90\xdd\x92\xe8"; // デフォルト設定
+static const char kDefaultsCaption[] = SJ_DEFAULTS;
 static const int kBoxes[] = {IDC_INHERIT_BACK_COLOR, IDC_INHERIT_FONT, IDC_DEF_SIZE,
                              IDC_DEF_POSITION,       IDC_INHERIT_MODE, IDC_INHERIT_WRAP};
 
@@ -46,7 +46,7 @@ static std::string DefaultsFileBytes() {
 }
 
 static std::string SettingText(const char *key) {
-    return ProfileValue(ReadFileBytes(settingsPath), "\x8d\xec\x90\xac\x95\xfb\x96\x40", key, "missing",
+    return ProfileValue(ReadFileBytes(settingsPath), SJ_CREATION, key, "missing",
                         32); // 作成方法
 }
 
@@ -279,9 +279,7 @@ TEST_F(DefaultSettingsTest, AFileThatCannotBeWrittenIsReportedAndLeavesTheTempla
 // After a reset the built-in template also holds after the next start.
 TEST_F(DefaultSettingsTest, ResetHoldsAfterARestart) {
     ProgramRun run;
-    WriteFileBytes(run.DataFile(".INI"),
-                   "[\x8d\xec\x90\xac\x95\xfb\x96\x40]\r\n\x82\x50\x96\x87\x96\xda\x82\xf0\x8a\x4a\x82\xad="
-                   "1\r\n"); // [作成方法]\r\n１枚目を開く=1\r\n
+    WriteFileBytes(run.DataFile(".INI"), "[" SJ_CREATION "]\r\n" SJ_OPEN_FIRST "=1\r\n");
     WriteFileBytes(run.DataFile(".DEF"), RecordBytes(0x0C00, 300, 200));
     ASSERT_TRUE(run.Start());
     ASSERT_TRUE(run.WaitUntilRunning());

@@ -1,4 +1,5 @@
 #include "tests/win32/harness.h"
+#include "tests/sjis_words.h"
 #include "tests/win32/window_watch.h"
 
 #include "app/commands.h"
@@ -11,10 +12,9 @@
 #include <vector>
 
 static const char kExitCaption[] = "\x8f\x49\x97\xb9\x8a\x6d\x94\x46"; // 終了確認
-static const char
-    kExitQuestion[] = " \"\x83\x5e\x83\x94\x83\x8d\" "
-                      "\x82\xf0\x8f\x49\x97\xb9\x82\xb5\x82\xdc\x82\xb7\x82\xa9\x81\x48 "; // \"タヴロ\"
-                                                                                           // を終了しますか？
+// " "タヴロ" を終了しますか？ "
+static const char kExitQuestion[] =
+    " \"" SJ_TAVLO "\" \x82\xf0\x8f\x49\x97\xb9\x82\xb5\x82\xdc\x82\xb7\x82\xa9\x81\x48 ";
 
 // The texts of the records in a notes file, in file order.
 static std::vector<std::string> TextsIn(const std::string &bytes) {

@@ -1,4 +1,5 @@
 #include "tests/win32/harness.h"
+#include "tests/sjis_words.h"
 
 #include "app/commands.h"
 #include "platform/program.h"
@@ -26,7 +27,7 @@ protected:
 };
 
 static DialogStep TextFormat() {
-    return {"\x83\x74\x83\x40\x83\x43\x83\x8b\x8c\x60\x8e\xae", [](HWND dialog) { // ファイル形式
+    return {SJ_FILE_FORMAT, [](HWND dialog) {
                 EXPECT_TRUE(IsChecked(dialog, IDC_FORMAT_TEXT));
                 EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, IDC_FORMAT_CSV))) << "CSV only with Shift";
                 PressButton(dialog, IDOK);
@@ -34,7 +35,7 @@ static DialogStep TextFormat() {
 }
 
 static DialogStep CsvFormat() {
-    return {"\x83\x74\x83\x40\x83\x43\x83\x8b\x8c\x60\x8e\xae", [](HWND dialog) { // ファイル形式
+    return {SJ_FILE_FORMAT, [](HWND dialog) {
                 EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, IDC_FORMAT_CSV)));
                 EXPECT_TRUE(IsChecked(dialog, IDC_FORMAT_TEXT)) << "text is chosen anew at every opening";
                 SetCheck(dialog, IDC_FORMAT_TEXT, false);
@@ -87,7 +88,7 @@ TEST_F(ExportNotesTest, CsvExportWithShiftAndChosenColumns) {
     OpenTwoNotes();
     const std::string path = folder + "notes.csv";
     ExpectDialogs({CsvFormat(),
-                   {"CSV\x8f\x6f\x97\xcd\x8d\x80\x96\xda", // CSV出力項目
+                   {SJ_CSV_COLUMNS,
                     [](HWND dialog) {
                         for (int id = IDC_CSV_TEXT; id <= IDC_CSV_FONT_WIDTH; ++id)
                             EXPECT_TRUE(IsChecked(dialog, id)) << "column " << id << " ticked the first time";
@@ -116,7 +117,7 @@ TEST_F(ExportNotesTest, CsvExportWithShiftAndChosenColumns) {
 TEST_F(ExportNotesTest, ColumnDialogShowsTheLastChoiceAndCancelKeepsIt) {
     OpenTwoNotes();
     csvColumns[1] = csvColumns[3] = 0;
-    ExpectDialogs({CsvFormat(), {"CSV\x8f\x6f\x97\xcd\x8d\x80\x96\xda", [](HWND dialog) { // CSV出力項目
+    ExpectDialogs({CsvFormat(), {SJ_CSV_COLUMNS, [](HWND dialog) {
                                      EXPECT_TRUE(IsChecked(dialog, IDC_CSV_TEXT));
                                      EXPECT_FALSE(IsChecked(dialog, IDC_CSV_TEXT_COLOR));
                                      EXPECT_FALSE(IsChecked(dialog, IDC_CSV_FONT_FACE));
@@ -150,7 +151,7 @@ TEST_F(ExportNotesTest, CsvOverAnExistingFile) {
     const std::string path = folder + "old.csv";
     WriteFileBytes(path, std::string(500, 'o'));
     ExpectDialogs({CsvFormat(),
-                   {"CSV\x8f\x6f\x97\xcd\x8d\x80\x96\xda", // CSV出力項目
+                   {SJ_CSV_COLUMNS,
                     [](HWND dialog) {
                         SetCheck(dialog, IDC_CSV_TEXT_COLOR, false);
                         SetCheck(dialog, IDC_CSV_BACK_COLOR, false);
@@ -196,10 +197,8 @@ TEST_F(ExportNotesTest, UnwritablePathGivesTheMessageAndTouchesNothing) {
     OpenTwoNotes();
     const std::string missing = folder + "no such folder\\";
     lstrcpyW(exportPath, Wide(missing + "out.txt").c_str());
-    ExpectDialogs({{"\x83\x5e\x83\x94\x83\x8d \xb4\xd7\xb0", [](HWND box) { // タヴロ ｴﾗｰ
-                        EXPECT_EQ(MessageBoxText(box),
-                                  " \"\x83\x74\x83\x40\x83\x43\x83\x8b\x8f\x6f\x97\xcd\x82\xc9\x8e\xb8\x94"
-                                  "\x73\x82\xb5\x82\xdc\x82\xb5\x82\xbd."); // \"ファイル出力に失敗しました.
+    ExpectDialogs({{SJ_EXPORT_ERROR, [](HWND box) {
+                        EXPECT_EQ(MessageBoxText(box), SJ_EXPORT_FAILED);
                         PressButton(box, IDOK);
                     }}});
     ExportNotes(IDC_FORMAT_TEXT);
@@ -213,11 +212,9 @@ TEST_F(ExportNotesTest, UnwritablePathGivesTheMessageAndTouchesNothing) {
 TEST_F(ExportNotesTest, AFailedWriteGivesTheMessageOnce) {
     OpenTwoNotes();
     lstrcpyW(exportPath, L"Z:\\dev\\full");
-    ExpectDialogs({{"\x83\x5e\x83\x94\x83\x8d \xb4\xd7\xb0", // タヴロ ｴﾗｰ
+    ExpectDialogs({{SJ_EXPORT_ERROR,
                     [](HWND box) {
-                        EXPECT_EQ(MessageBoxText(box),
-                                  " \"\x83\x74\x83\x40\x83\x43\x83\x8b\x8f\x6f\x97\xcd\x82\xc9\x8e\xb8\x94"
-                                  "\x73\x82\xb5\x82\xdc\x82\xb5\x82\xbd."); // \"ファイル出力に失敗しました.
+                        EXPECT_EQ(MessageBoxText(box), SJ_EXPORT_FAILED);
                         PressButton(box, IDOK);
                     }}},
                   1500);
@@ -227,8 +224,7 @@ TEST_F(ExportNotesTest, AFailedWriteGivesTheMessageOnce) {
 
 TEST_F(ExportNotesTest, CancelInTheFormatOrSaveDialogWritesNothing) {
     OpenTwoNotes();
-    ExpectDialogs({{"\x83\x74\x83\x40\x83\x43\x83\x8b\x8c\x60\x8e\xae",
-                    [](HWND dialog) { PressButton(dialog, IDCANCEL); }}}); // ファイル形式
+    ExpectDialogs({{SJ_FILE_FORMAT, [](HWND dialog) { PressButton(dialog, IDCANCEL); }}});
     DispatchCommand(NoteWindowOf(NoteTable[0]), IDM_FILE_OUTPUT);
     EXPECT_TRUE(DialogScriptDone());
     ExpectDialogs({TextFormat(), {kSaveCaption, [](HWND dialog) { PressButton(dialog, IDCANCEL); }}});
@@ -239,7 +235,7 @@ TEST_F(ExportNotesTest, CancelInTheFormatOrSaveDialogWritesNothing) {
 
 TEST_F(ExportNotesTest, DialogsFromTheTrayAreCentred) {
     RECT format = {}, columns = {};
-    ExpectDialogs({{"\x83\x74\x83\x40\x83\x43\x83\x8b\x8c\x60\x8e\xae", // ファイル形式
+    ExpectDialogs({{SJ_FILE_FORMAT,
                     [&format](HWND dialog) {
                         GetWindowRect(dialog, &format);
                         SetCheck(dialog, IDC_FORMAT_TEXT, false);
@@ -247,7 +243,7 @@ TEST_F(ExportNotesTest, DialogsFromTheTrayAreCentred) {
                         PressButton(dialog, IDC_FORMAT_CSV);
                         PressButton(dialog, IDOK);
                     }},
-                   {"CSV\x8f\x6f\x97\xcd\x8d\x80\x96\xda", [&columns](HWND dialog) { // CSV出力項目
+                   {SJ_CSV_COLUMNS, [&columns](HWND dialog) {
                         GetWindowRect(dialog, &columns);
                         PressButton(dialog, IDCANCEL);
                     }}});

@@ -1,4 +1,5 @@
 #include "tests/win32/harness.h"
+#include "tests/sjis_words.h"
 #include "tests/log_samples.h"
 
 #include "app/commands.h"
@@ -17,7 +18,7 @@
 
 class HistoryLogTest : public ProgramTest {};
 
-static const char kHistoryCaption[] = "\x83\x5e\x83\x94\x83\x8d \x97\x9a\x97\xf0"; // タヴロ 履歴
+static const char kHistoryCaption[] = SJ_TAVLO " " SJ_HISTORY;
 static bool Enabled(HWND dialog, int id) {
     return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE;
 }
@@ -206,12 +207,8 @@ TEST_F(HistoryLogTest, EmptyLogGivesTheMappingMessage) {
     const HWND note = NoteWith("note");
     RunHistory(note, {InHistory([](HWND dialog) { PressButton(dialog, IDCANCEL); })});
     WriteFileBytes(logPath, "");
-    RunHistory(
-        note, {ErrorMessage(
-                   " \x83\x8d\x83\x4f\x83\x74\x83\x40\x83\x43\x83\x8b\x82\xf0\x8a\x4a\x82\xaf\x82\xdc\x82\xb9"
-                   "\x82\xf1 \n CreateFileMapping - 000003EEh(1006) "), // ログファイルを開けません \n
-                                                                        // CreateFileMapping - 000003EEh(1006)
-               NothingLoaded()});
+    RunHistory(note,
+               {ErrorMessage(SJ_LOG_UNOPENED " \n CreateFileMapping - 000003EEh(1006) "), NothingLoaded()});
     EXPECT_STREQ(NoteTable[0].text, "note");
     EXPECT_EQ(noteCount, 1);
 }
@@ -248,9 +245,7 @@ TEST_F(HistoryLogTest, LockedLogGivesTheOpenMessage) {
     HANDLE lock = CreateFileW(logPath, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
     RunHistory(NoteWith("note"),
-               {ErrorMessage(" \x83\x8d\x83\x4f\x83\x74\x83\x40\x83\x43\x83\x8b\x82\xf0\x8a\x4a\x82\xaf\x82"
-                             "\xdc\x82\xb9\x82\xf1\n CreateFile - 00000020h(32) "),
-                NothingLoaded()}); // ログファイルを開けません\n CreateFile - 00000020h(32)
+               {ErrorMessage(SJ_LOG_UNOPENED "\n CreateFile - 00000020h(32) "), NothingLoaded()});
     CloseHandle(lock);
 }
 

@@ -1,4 +1,5 @@
 #include "tests/win32/harness.h"
+#include "tests/sjis_words.h"
 
 #include "app/commands.h"
 #include "platform/program.h"
@@ -16,7 +17,7 @@
 
 class MemoInputTest : public ProgramTest {};
 
-static const char kMemoCaption[] = "\x83\x81\x83\x82\x93\xfc\x97\xcd"; // メモ入力
+static const char kMemoCaption[] = SJ_MEMO_INPUT;
 static const char kFormatCaption[] =
     "\x93\xfc\x97\xcd\x83\x74\x83\x48\x81\x5b\x83\x7d\x83\x62\x83\x67"; // 入力フォーマット
 

@@ -1,4 +1,5 @@
 #include "tests/win32/harness.h"
+#include "tests/sjis_words.h"
 
 #include "notes/background_bitmap.h"
 #include "notes/date_macro.h"
@@ -14,7 +15,7 @@
 constexpr COLORREF kTextColor = RGB(255, 0, 0);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
-constexpr char kDate2[] = "$$\x83\x5e\x83\x94\x83\x8d$$DATE2$$"; // $$タヴロ$$DATE2$$
+constexpr char kDate2[] = "$$" SJ_TAVLO "$$DATE2$$";
 
 // A solid square glyph (■), so that the text colour shows in whole pixels.
 constexpr char kSquares[] =
@@ -126,15 +127,14 @@ TEST_F(PaintNoteTest, WrappingContinuesALongLineBelow) {
 
 TEST_F(PaintNoteTest, TitleIsTheProgramNameAndTheStoredText) {
     EXPECT_EQ(Title(Painted(Record(kWhite, "\x94\x83\x82\xa2\x95\xa8"))),
-              "\x83\x5e\x83\x94\x83\x8d - \x94\x83\x82\xa2\x95\xa8"); // 買い物 / タヴロ - 買い物
-    EXPECT_EQ(Title(Painted(Record(kWhite, ""))), "\x83\x5e\x83\x94\x83\x8d - "); // タヴロ -
-    EXPECT_EQ(Title(Painted(Record(kWhite, kDate2))),
-              std::string("\x83\x5e\x83\x94\x83\x8d - ") + kDate2); // タヴロ -
+              SJ_TAVLO " - \x94\x83\x82\xa2\x95\xa8"); // 買い物 / タヴロ - 買い物
+    EXPECT_EQ(Title(Painted(Record(kWhite, ""))), SJ_TAVLO " - ");
+    EXPECT_EQ(Title(Painted(Record(kWhite, kDate2))), std::string(SJ_TAVLO " - ") + kDate2);
     // A title is one line: each line break and each tab shows as one blank.
     EXPECT_EQ(Title(Painted(Record(kWhite, "\x8b\x8d\x93\xfb\r\n\x97\x91\r\n"))),
-              "\x83\x5e\x83\x94\x83\x8d - \x8b\x8d\x93\xfb \x97\x91 "); // 牛乳\r\n卵\r\n / タヴロ - 牛乳 卵
+              SJ_TAVLO " - \x8b\x8d\x93\xfb \x97\x91 "); // 牛乳\r\n卵\r\n / タヴロ - 牛乳 卵
     EXPECT_EQ(Title(Painted(Record(kWhite, "\x95\x5c\t\x8e\xa6"))),
-              "\x83\x5e\x83\x94\x83\x8d - \x95\x5c \x8e\xa6")
+              SJ_TAVLO " - \x95\x5c \x8e\xa6")
         << "\x95\x5c ends in the byte 0x5C"; // 表\t示 / タヴロ - 表 示 / 表 ends in the byte 0x5C
 }
 
@@ -143,7 +143,7 @@ TEST_F(PaintNoteTest, AFullTextFieldWithoutNulIsCutAtItsEnd) {
     std::memset(record.text, 'x', sizeof record.text);
     record.taskbarFlag = 'y'; // the byte after the field must not reach the title
     const HWND note = Painted(record);
-    EXPECT_EQ(Title(note), "\x83\x5e\x83\x94\x83\x8d - " + std::string(kTextSize, 'x')); // タヴロ -
+    EXPECT_EQ(Title(note), SJ_TAVLO " - " + std::string(kTextSize, 'x'));
 }
 
 // ---- Background bitmap ----
@@ -291,7 +291,7 @@ TEST_F(BackgroundBitmapTest, MalformedOrTruncatedBitmapsAreNotDrawn) {
         const HWND note = Painted(Record(kWhite, "", 40, 40));
         EXPECT_EQ(PixelAt(note, 4, 4), kWhite) << bytes.size() << " bytes";
         EXPECT_EQ(PixelAt(note, 12, 12), kWhite) << bytes.size() << " bytes";
-        EXPECT_EQ(Title(note), "\x83\x5e\x83\x94\x83\x8d - ") << "the paint completed"; // タヴロ -
+        EXPECT_EQ(Title(note), SJ_TAVLO " - ") << "the paint completed";
         CloseAllNotes();
         ReleaseBackgroundBitmap();
     }

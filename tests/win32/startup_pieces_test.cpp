@@ -1,4 +1,5 @@
 #include "tests/win32/harness.h"
+#include "tests/sjis_words.h"
 
 #include "app/about_box.h"
 #include "app/commands.h"
@@ -16,12 +17,15 @@
 
 class StartupPiecesTest : public ProgramTest {};
 
+// タヴロ    [Win32版]\nVersion 3.2\n\n: the first lines of the About text.
+static const char kAboutHead[] = SJ_TAVLO "    [Win32\x94\xc5]\nVersion 3.2\n\n";
+
 TEST_F(StartupPiecesTest, AboutFromTheTrayIsCentredAndOnlyOkEndsIt) {
     lastCommandWindow = mainWindow;
     std::string text;
     RECT place = {};
     bool openAfterEscape = false;
-    ExpectDialogs({{"\xca\xde\xb0\xbc\xde\xae\xdd\x8f\xee\x95\xf1", [&](HWND about) { // ﾊﾞｰｼﾞｮﾝ情報
+    ExpectDialogs({{SJ_ABOUT, [&](HWND about) {
                         text = ControlText(about, 2010);
                         place = WindowRectOf(about);
                         SendMessageA(about, WM_COMMAND, IDCANCEL, 0);
@@ -30,15 +34,8 @@ TEST_F(StartupPiecesTest, AboutFromTheTrayIsCentredAndOnlyOkEndsIt) {
                     }}});
     EXPECT_EQ(ShowAboutBox(mainWindow), 1);
     EXPECT_TRUE(DialogScriptDone());
-    EXPECT_EQ(text.rfind("\x83\x5e\x83\x94\x83\x8d    [Win32\x94\xc5]\nVersion 3.2\n\n", 0), 0u)
-        << text; // タヴロ    [Win32版]\nVersion 3.2\n\n
-    EXPECT_GT(
-        text.size(),
-        std::strlen(
-            "\x83\x5e\x83\x94\x83\x8d    [Win32\x94\xc5]\nVersion 3.2\n\n")) // タヴロ
-                                                                             // [Win32版]\nVersion 3.2\n\n
-                                                                             << "a line naming the maker "
-                                                                                "follows";
+    EXPECT_EQ(text.rfind(kAboutHead, 0), 0u) << text;
+    EXPECT_GT(text.size(), std::strlen(kAboutHead)) << "a line naming the maker follows";
     EXPECT_TRUE(openAfterEscape);
     EXPECT_EQ(place.left, (place.left - place.right) / 2 + 1024 / 2);
     EXPECT_EQ(place.top, (place.top - place.bottom) / 2 + 768 / 2);
@@ -48,7 +45,7 @@ TEST_F(StartupPiecesTest, TheMakerLineFitsTheAboutTextInItsFont) {
     std::string maker;
     SIZE extent = {};
     RECT client = {};
-    ExpectDialogs({{"\xca\xde\xb0\xbc\xde\xae\xdd\x8f\xee\x95\xf1", [&](HWND about) { // ﾊﾞｰｼﾞｮﾝ情報
+    ExpectDialogs({{SJ_ABOUT, [&](HWND about) {
                         const HWND control = GetDlgItem(about, IDC_ABOUT_TEXT);
                         const std::string text = ControlText(about, IDC_ABOUT_TEXT);
                         maker = text.substr(text.rfind('\n') + 1);
@@ -107,7 +104,7 @@ TEST_F(StartupPiecesTest, AboutFromANoteStaysBesideIt) {
     const HWND note = OpenNote(MakeRecord(400, 300, 220, 66, "owner"));
     lastCommandWindow = note;
     RECT place = {};
-    ExpectDialogs({{"\xca\xde\xb0\xbc\xde\xae\xdd\x8f\xee\x95\xf1", [&](HWND about) { // ﾊﾞｰｼﾞｮﾝ情報
+    ExpectDialogs({{SJ_ABOUT, [&](HWND about) {
                         place = WindowRectOf(about);
                         SendMessageA(about, WM_CLOSE, 0, 0);
                     }}});
@@ -169,11 +166,11 @@ TEST_F(StartupPiecesTest, ARefusedTrayIconIsAskedForAgain) {
     record.cbSize = NOTIFYICONDATAA_V1_SIZE;
     record.hWnd = mainWindow;
     record.uID = kTrayIconId;
-    const auto shellHas = [&] { return Shell_NotifyIconA(NIM_MODIFY, &record) != FALSE; };
     ASSERT_TRUE(Shell_NotifyIconA(NIM_ADD, &record));
     AddTrayIcon();
     ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &record));
-    EXPECT_TRUE(WaitFor(shellHas, 8000)) << "the refused icon was never asked for again";
+    EXPECT_TRUE(WaitFor([] { return TrayHoldsIcon(mainWindow); }, 8000))
+        << "the refused icon was never asked for again";
     RemoveTrayIcon();
-    EXPECT_FALSE(shellHas());
+    EXPECT_FALSE(TrayHoldsIcon(mainWindow));
 }

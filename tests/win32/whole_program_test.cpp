@@ -1,4 +1,5 @@
 #include "tests/win32/harness.h"
+#include "tests/sjis_words.h"
 
 #include "platform/program.h"
 #include "platform/program_files.h"
@@ -28,9 +29,10 @@ TEST_F(WholeProgramTest, ASecondCopyIsRefusedAndTheFirstRunsOn) {
     ASSERT_TRUE(second.Start());
     const HWND box = second.WaitForDialog(ERROR_CAPTION);
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(MessageBoxText(box), " \"\x83\x5e\x83\x94\x83\x8d\" "
-                                   "\x82\xcd\x8a\xf9\x82\xc9\x8b\x4e\x93\xae\x82\xb5\x82\xc4\x82\xa2\x82\xdc"
-                                   "\x82\xb7!! "); // \"タヴロ\" は既に起動しています!!
+    // " "タヴロ" は既に起動しています!! "
+    EXPECT_EQ(MessageBoxText(box),
+              " \"" SJ_TAVLO
+              "\" \x82\xcd\x8a\xf9\x82\xc9\x8b\x4e\x93\xae\x82\xb5\x82\xc4\x82\xa2\x82\xdc\x82\xb7!! ");
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     EXPECT_EQ(second.WaitForExit(), 0);
     EXPECT_TRUE(first.Running());
@@ -108,9 +110,7 @@ TEST_F(WholeProgramTest, SlashIRestoresNothingAndLeavesTheFileUntilTheNextSave) 
 
 TEST_F(WholeProgramTest, AnEmptyFirstNoteOpensWhenAsked) {
     ProgramRun run;
-    WriteFileBytes(run.DataFile(".INI"),
-                   "[\x8d\xec\x90\xac\x95\xfb\x96\x40]\r\n\x82\x50\x96\x87\x96\xda\x82\xf0\x8a\x4a\x82\xad="
-                   "1\r\n"); // [作成方法]\r\n１枚目を開く=1\r\n
+    WriteFileBytes(run.DataFile(".INI"), "[" SJ_CREATION "]\r\n" SJ_OPEN_FIRST "=1\r\n");
     ASSERT_TRUE(run.Start());
     ASSERT_TRUE(run.WaitUntilRunning());
     ASSERT_TRUE(run.WaitForNotes(1));
@@ -161,11 +161,10 @@ TEST_F(WholeProgramTest, AFolderNamedOutsideShiftJisHoldsTheProgramsFiles) {
 // missing or cut short, whether it was saving the notes, the settings or the defaults.
 TEST_F(WholeProgramTest, KillingTheProgramWhileItSavesNeverCutsAFile) {
     const std::string notes = RecordImage(30, 40, 200, 60, "one") + RecordImage(300, 400, 150, 90, "two");
-    const std::string settings =
-        "[\x8d\xec\x90\xac\x95\xfb\x96\x40]\r\n\x8d\xec\x90\xac\x88\xca\x92\x75=1\r\n["
-        "\x8e\xe8\x8f\x91\x82\xab]\r\n\x8e\x63\x82\xe9=\x82\xcd\x82\xb8\r\n" // [作成方法]\r\n作成位置=1\r\n[手書き]\r\n残る=はず\r\n
-        "[\x82\xbb\x82\xcc\x91\xbc]\r\n\x94\x77\x8c\x69"
-        "BMP=C:\\none.bmp\r\n"; // [その他]\r\n背景BMP=C:\\none.bmp\r\n
+    // With a section of the user's own: [手書き] 残る=はず.
+    const std::string settings = "[" SJ_CREATION "]\r\n" SJ_CREATION_PLACE "=1\r\n"
+                                 "[\x8e\xe8\x8f\x91\x82\xab]\r\n\x8e\x63\x82\xe9=\x82\xcd\x82\xb8\r\n"
+                                 "[" SJ_OTHERS "]\r\n" SJ_BACKGROUND "BMP=C:\\none.bmp\r\n";
     const std::string newSettings = SavedSettings(settings);
     std::string defaults(156, '\0'), newDefaults(156, '\0'); // the dialog saves with no box checked
     defaults[1] = 0x20;                                      // background colour only
@@ -182,8 +181,7 @@ TEST_F(WholeProgramTest, KillingTheProgramWhileItSavesNeverCutsAFile) {
         const HWND main = run.MainWindow(), note = run.NoteWindows().front();
         for (int cycle = 0, cycles = 1 + random() % 3; cycle < cycles; ++cycle) {
             PostMessageA(note, WM_COMMAND, IDM_DEFAULT_SETTINGS, 0);
-            const HWND dialog = run.WaitForDialog(
-                "\x83\x66\x83\x74\x83\x48\x83\x8b\x83\x67\x90\xdd\x92\xe8"); // デフォルト設定
+            const HWND dialog = run.WaitForDialog(SJ_DEFAULTS);
             ASSERT_NE(dialog, nullptr);
             for (int i = 0, saves = random() % 60; i < saves; ++i)
                 PostMessageA(main, WM_QUERYENDSESSION, 0, 0);
@@ -204,9 +202,7 @@ TEST_F(WholeProgramTest, KillingTheProgramWhileItSavesNeverCutsAFile) {
 // Which copy's whole settings file this is, by its spacing: "A" (5), "B" (7), or "torn".
 static std::string SettingsImage(const std::string &settings) {
     if (std::count(settings.begin(), settings.end(), '=') != 17) return "torn";
-    return ProfileValue(settings, "\x90\xae\x97\xf1\x95\xfb\x96\x40", "\x8a\xd4\x8a\x75", "", 8) == "5"
-               ? "A"
-               : "B"; // 整列方法, 間隔
+    return ProfileValue(settings, SJ_ARRANGEMENT, SJ_SPACING, "", 8) == "5" ? "A" : "B";
 }
 
 // Two copies share one folder, one started with /W, and both save over and over at once. Every
@@ -220,8 +216,7 @@ TEST_F(WholeProgramTest, TwoCopiesSavingInOneFolderNeverUndoEachOther) {
     const auto start = [&](ProgramRun &run, const std::string &notes, const char *spacing,
                            const char *switches) {
         WriteFileBytes(run.DataFile(".DAT"), notes);
-        WriteFileBytes(run.DataFile(".INI"), "[\x90\xae\x97\xf1\x95\xfb\x96\x40]\r\n\x8a\xd4\x8a\x75="s +
-                                                 spacing + "\r\n"); // [整列方法] 間隔=
+        WriteFileBytes(run.DataFile(".INI"), "[" SJ_ARRANGEMENT "]\r\n" SJ_SPACING "="s + spacing + "\r\n");
         return run.Start(switches) && run.WaitUntilRunning() &&
                run.WaitForNotes(notes.size() / sizeof(NoteRecord));
     };
@@ -307,12 +302,7 @@ TEST_F(WholeProgramTest, RecordsPastNinetyNineAreKeptAndTheLimitIsSaidOnce) {
     ASSERT_TRUE(run.Start());
     const HWND box = run.WaitForDialog(ERROR_CAPTION, 30000);
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(
-        MessageBoxText(box),
-        " \x82\xb1\x82\xea\x88\xc8\x8f\xe3 "
-        "\x83\x5e\x83\x94\x83\x8d\x82\xcd\x8a\x4a\x82\xaf\x82\xdc\x82\xb9\x82\xf1 (^_^;; "); // これ以上
-                                                                                             // タヴロは開けません
-                                                                                             // (^_^;;
+    EXPECT_EQ(MessageBoxText(box), SJ_NOTE_LIMIT);
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(run.WaitUntilRunning());
     EXPECT_EQ(run.WaitForDialog(ERROR_CAPTION, 1000), nullptr) << "said once";
@@ -329,10 +319,9 @@ TEST_F(WholeProgramTest, NoNotesFileContentCrashesTheProgram) {
         for (char &c : junk)
             c = static_cast<char>(random());
         WriteFileBytes(run.DataFile(".DAT"), junk);
-        WriteFileBytes(run.DataFile(".INI"), junk.substr(0, 3000) +
-                                                 "\r\n[\x82\xbb\x82\xcc\x91\xbc]\r\n\x94\x77\x8c\x69"
-                                                 "BMP=" +
-                                                 Narrow(run.Folder()) + "\r\n"); // \r\n[その他]\r\n背景BMP=
+        WriteFileBytes(run.DataFile(".INI"),
+                       junk.substr(0, 3000) +
+                           "\r\n[" SJ_OTHERS "]\r\n" SJ_BACKGROUND "BMP=" + Narrow(run.Folder()) + "\r\n");
         ASSERT_TRUE(run.Start());
         // A file of more than 99 records shows the limit message for the extra notes, if any.
         if (HWND box = run.WaitForDialog(ERROR_CAPTION, 500)) PostMessageA(box, WM_COMMAND, IDOK, 0);
@@ -383,9 +372,7 @@ TEST_F(WholeProgramTest, TheSplashShowsNameAndVersionCentred) {
 
 TEST_F(WholeProgramTest, SlashIOpensItsEmptyFirstNoteFromTheBuiltInTemplate) {
     ProgramRun run;
-    WriteFileBytes(run.DataFile(".INI"),
-                   "[\x8d\xec\x90\xac\x95\xfb\x96\x40]\r\n\x82\x50\x96\x87\x96\xda\x82\xf0\x8a\x4a\x82\xad="
-                   "1\r\n"); // [作成方法]\r\n１枚目を開く=1\r\n
+    WriteFileBytes(run.DataFile(".INI"), "[" SJ_CREATION "]\r\n" SJ_OPEN_FIRST "=1\r\n");
     WriteFileBytes(run.DataFile(".DAT"), RecordImage(500, 500, 100, 100, "saved"));
     ASSERT_TRUE(run.Start("/I"));
     ASSERT_TRUE(run.WaitUntilRunning());
