@@ -1,15 +1,13 @@
 #include "settings/profile_text.h"
+#include "tests/sjis_words.h"
 
 #include <gtest/gtest.h>
 #include <string>
 
 using namespace std::string_literals;
 
-static const std::string kCreation = "\x8d\xec\x90\xac\x95\xfb\x96\x40"; // 作成方法
-static const std::string kOther = "\x82\xbb\x82\xcc\x91\xbc";            // その他
-static const std::string kBackColor = "\x94\x77\x8c\x69\x90\x46";        // 背景色
-static const std::string kLog = "\x83\x8d\x83\x4f";                      // ログ
-static const std::string kBitmap = "\x94\x77\x8c\x69"s + "BMP";          // 背景BMP
+static const std::string kCreation = SJ_CREATION, kOther = SJ_OTHERS, kBackColor = SJ_BACK_COLOR,
+                         kLog = SJ_LOG, kBitmap = SJ_BACKGROUND "BMP";
 
 // Reads with a buffer of 128 bytes, as the program reads numbers.
 static std::string Value(const std::string &file, const std::string &section, const std::string &key) {
@@ -51,7 +49,7 @@ TEST(ProfileText, ReadsAsTheProfileFunctionsRead) {
 TEST(ProfileText, OnlySingleByteLettersAreMatchedWithoutCase) {
     const std::string logLookalike = "\x83\x8d\x83\x6f"; // ロバ: ログ with its last byte in lower case
     const std::string file =
-        "[" + kOther + "]\r\n" + logLookalike + "=1\r\n" + "\x94\x77\x8c\x69" + "bMp=c:\\a.bmp\r\n";
+        "[" + kOther + "]\r\n" + logLookalike + "=1\r\n" + SJ_BACKGROUND "bMp=c:\\a.bmp\r\n";
     EXPECT_EQ(Value(file, kOther, kBitmap), "c:\\a.bmp");
     EXPECT_EQ(Value(file, kOther, kLog), "missing") << "0x4F and 0x6F are trail bytes here, not 'O' and 'o'";
 }

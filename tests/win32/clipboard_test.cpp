@@ -47,12 +47,17 @@ static std::string TextOf(const NoteRecord &r) {
     return std::string(r.text, strnlen(r.text, kTextSize));
 }
 
+// Every program gets Unicode text; the bytes themselves and their locale go along, so that a
+// Japanese program takes them as they are.
 TEST_F(ClipboardTest, CopyPutsTheTextAsItIsAndDoesNotSave) {
     const std::string text = "line one\r\n\x95\x5c\x8e\xa6 \xc3\xb7\xbd\xc4"; // line one\r\n表示 ﾃｷｽﾄ
     const HWND note = OpenNote(MakeRecord(10, 10, 200, 60, text.c_str()));
     EmptyTheClipboard();
     EXPECT_FALSE(Saved(note, IDM_COPY));
     EXPECT_EQ(ClipboardText(), text);
+    EXPECT_EQ(std::wstring(reinterpret_cast<const wchar_t *>(ClipboardBlock(CF_UNICODETEXT).c_str())),
+              L"line one\r\n\x8868\x793A \xFF83\xFF77\xFF7D\xFF84");
+    EXPECT_EQ(ClipboardBlock(CF_LOCALE).substr(0, 4), std::string("\x11\x04\0\0", 4));
     EXPECT_STREQ(NoteTable[0].text, text.c_str());
 }
 
@@ -113,17 +118,6 @@ TEST_F(ClipboardTest, PasteTakesUnicodeTextFirst) {
     PutOnClipboard("other bytes", &unicode);
     SendMessageA(note, WM_COMMAND, IDM_PASTE, 0);
     EXPECT_EQ(TextOf(NoteTable[0]), "\x83\x81\x83\x82 ? ok");
-}
-
-// Every program gets Unicode text; the bytes themselves and their locale go along, so that a
-// Japanese program takes them as they are.
-TEST_F(ClipboardTest, CopyOffersUnicodeTheBytesAndTheirLocale) {
-    const HWND note = OpenNote(MakeRecord(10, 10, 200, 60, "\x83\x81\x83\x82\r\nx")); // メモ
-    SendMessageA(note, WM_COMMAND, IDM_COPY, 0);
-    EXPECT_EQ(std::wstring(reinterpret_cast<const wchar_t *>(ClipboardBlock(CF_UNICODETEXT).c_str())),
-              L"\x30E1\x30E2\r\nx");
-    EXPECT_EQ(ClipboardText(), "\x83\x81\x83\x82\r\nx");
-    EXPECT_EQ(ClipboardBlock(CF_LOCALE).substr(0, 4), std::string("\x11\x04\0\0", 4));
 }
 
 TEST_F(ClipboardTest, PasteIntoAnEmptyNoteCannotBeUndone) {

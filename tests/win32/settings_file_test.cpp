@@ -62,16 +62,13 @@ TEST_F(SettingsFileTest, OutOfRangeValuesAreIgnoredAndWrittenBackAsBefore) {
 }
 
 TEST_F(SettingsFileTest, BitmapPathIsReadAndSurvivesSaves) {
-    WriteFileBytes(settingsPath,
-                   "[" SJ_OTHERS "]\r\n\x94\x77\x8c\x69"
-                   "BMP=C:\\pictures\\\x95\x5c.bmp\r\n"); // [その他]\r\n背景BMP=C:\\pictures\\表.bmp\r\n
+    const std::string picture = "C:\\pictures\\\x95\x5c.bmp"; // 表 ends in the byte 0x5C
+    WriteFileBytes(settingsPath, "[" SJ_OTHERS "]\r\n" SJ_BACKGROUND "BMP=" + picture + "\r\n");
     LoadSettings();
-    EXPECT_STREQ(backgroundBitmapPath, "C:\\pictures\\\x95\x5c.bmp"); // C:\\pictures\\表.bmp
+    EXPECT_EQ(backgroundBitmapPath, picture);
     SaveAll();
     SaveAll();
-    EXPECT_EQ(Read(SJ_OTHERS, "\x94\x77\x8c\x69"
-                              "BMP"),
-              "C:\\pictures\\\x95\x5c.bmp"); // その他 / 背景BMP / C:\\pictures\\表.bmp
+    EXPECT_EQ(Read(SJ_OTHERS, SJ_BACKGROUND "BMP"), picture);
 }
 
 TEST_F(SettingsFileTest, GarbledFileReadsWithoutHarm) {
