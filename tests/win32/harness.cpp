@@ -9,6 +9,7 @@
 #include "platform/wide_text.h"
 #include "settings/defaults.h"
 #include "store/note_table.h"
+#include "tests/sjis_words.h"
 
 #include <shellapi.h>
 
@@ -78,6 +79,14 @@ std::string RecordImage(int x, int y, int width, int height, const char *text) {
     return std::string(reinterpret_cast<const char *>(&r), sizeof r);
 }
 
+bool SameRecords(const std::string &file, const std::string &records) {
+    if (file.size() != records.size()) return false;
+    for (size_t at = 0; at < file.size(); at += sizeof(NoteRecord))
+        if (file.compare(at + 4, sizeof(NoteRecord) - 4, records, at + 4, sizeof(NoteRecord) - 4) != 0)
+            return false;
+    return true;
+}
+
 RECT WindowRectOf(HWND window) {
     RECT r;
     GetWindowRect(window, &r);
@@ -145,6 +154,14 @@ bool FileIsThere(const std::string &path) {
 bool FileIsThere(const std::wstring &path) {
     return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
+
+const char kBuiltInSettingsFile[] =
+    "[" SJ_CREATION "]\r\n" SJ_CREATION_PLACE "=1\r\n" SJ_DISPLAY_MODE "=0\r\n" SJ_TASKBAR
+    "=0\r\n" SJ_BACK_COLOR "=0\r\n" SJ_FONT "=1\r\n" SJ_WRAP "=0\r\n" SJ_OPEN_FIRST "=0\r\n" SJ_MEMO_INPUT
+    "=0\r\n"
+    "[" SJ_ARRANGEMENT "]\r\n" SJ_PLACE "=1\r\n" SJ_DIRECTION "=1\r\n" SJ_SPACING "=3\r\n" SJ_ARRANGE_AT_ONCE
+    "=0\r\n" SJ_FROM_FIRST "=0\r\n" SJ_SORT_KEY "=0\r\n" SJ_SORT_ORDER "=0\r\n"
+    "[" SJ_OTHERS "]\r\n" SJ_LOG "=0\r\n" SJ_IME "=0\r\n";
 
 std::string Bytes(const void *data, size_t size) {
     return std::string(static_cast<const char *>(data), size);

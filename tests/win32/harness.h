@@ -33,6 +33,8 @@ HWND OpenNote(const NoteRecord &record);
 NoteRecord MakeRecord(int x, int y, int width, int height, const char *text = "");
 // The bytes of such a record, as a notes file holds it.
 std::string RecordImage(int x, int y, int width, int height, const char *text = "");
+// True when the notes file holds these records, whatever window handles it stored.
+bool SameRecords(const std::string &file, const std::string &records);
 // The window's rectangle in screen pixels.
 RECT WindowRectOf(HWND window);
 // Closes every note (last first), as shutdown does.
@@ -51,6 +53,8 @@ void WriteFileBytes(const std::string &path, const std::string &bytes);
 void WriteFileBytes(const std::wstring &path, const std::string &bytes);
 bool FileIsThere(const std::string &path);
 bool FileIsThere(const std::wstring &path);
+// The settings file the first save writes with the built-in settings: sections and keys in order.
+extern const char kBuiltInSettingsFile[];
 // Joins text bytes, for building expected file contents with embedded zeros.
 std::string Bytes(const void *data, size_t size);
 

@@ -5,9 +5,10 @@
 #include <cstdlib>
 
 // The release zip's own program, which tests/dist/release_program_test.py unpacks into the folder
-// TAVLO_UNPACKED names, beside a notes file with a note at (30, 40) and one at (300, 400). Used as
-// a user would, it shows both notes and its tray icon, saves a paste and ends when asked; the
-// script then checks every file it left. Only that script runs it, hence the disabled name.
+// TAVLO_UNPACKED names. Beside a notes file of two notes it is used as a user would: it shows both
+// notes and its tray icon, saves a paste and ends when asked, and every file it writes is checked
+// byte for byte (the script checks that it writes no other). Only that script runs it, hence the
+// disabled name.
 class ReleaseProgramTest : public ProgramTest {};
 
 // Generous: the program may run under an emulator, many times slower than natively.
@@ -18,7 +19,10 @@ TEST_F(ReleaseProgramTest, DISABLED_TheUnpackedProgramShowsSavesAndEnds) {
     const wchar_t *folder = _wgetenv(L"TAVLO_UNPACKED");
     ASSERT_NE(folder, nullptr) << "run by tests/dist/release_program_test.py";
     ProgramRun run = ProgramRun::InFolder(std::wstring(folder) + L"\\");
-    const std::string notesBefore = ReadFileBytes(run.DataFile(".DAT"));
+    const std::string second =
+        RecordImage(300, 400, 150, 90, "\x93\xf1\x96\x87\x96\xda\r\n\x95\x5c");          // 二枚目\r\n表
+    const std::string notes = RecordImage(30, 40, 200, 60, "\x83\x81\x83\x82") + second; // メモ
+    WriteFileBytes(run.DataFile(".DAT"), notes);
     ASSERT_TRUE(run.Start());
     ASSERT_TRUE(run.WaitUntilRunning(kPatienceMs));
     const HWND main = run.MainWindow();
@@ -27,14 +31,14 @@ TEST_F(ReleaseProgramTest, DISABLED_TheUnpackedProgramShowsSavesAndEnds) {
     HWND first = nullptr;
     ASSERT_TRUE(WaitFor(
         [&] {
-            const auto notes = run.NoteWindows();
+            const auto shown = run.NoteWindows();
             const auto at = [&](LONG x, LONG y) {
-                for (HWND note : notes)
+                for (HWND note : shown)
                     if (WindowRectOf(note).left == x && WindowRectOf(note).top == y) return note;
                 return HWND{};
             };
             first = at(30, 40);
-            return notes.size() == 2 && first && at(300, 400);
+            return shown.size() == 2 && first && at(300, 400);
         },
         kPatienceMs))
         << "the two saved notes are not shown at their places";
@@ -44,12 +48,10 @@ TEST_F(ReleaseProgramTest, DISABLED_TheUnpackedProgramShowsSavesAndEnds) {
     const std::wstring pasted = L"\x8CBC\x308A\x4ED8\x3051\x8868\x793A"; // 貼り付け表示
     PutOnClipboard("other bytes", &pasted);
     PostMessageW(first, WM_COMMAND, IDM_PASTE, 0);
-    ASSERT_TRUE(WaitFor(
-        [&] {
-            const std::string now = ReadFileBytes(run.DataFile(".DAT"));
-            return !now.empty() && now != notesBefore;
-        },
-        kPatienceMs))
+    const std::string pastedNotes =
+        RecordImage(30, 40, 200, 60, "\x93\x5c\x82\xe8\x95\x74\x82\xaf\x95\x5c\x8e\xa6") + second;
+    EXPECT_TRUE(
+        WaitFor([&] { return SameRecords(ReadFileBytes(run.DataFile(".DAT")), pastedNotes); }, kPatienceMs))
         << "the paste is not saved";
 
     PostMessageW(main, WM_COMMAND, IDM_EXIT, 0);
@@ -58,4 +60,6 @@ TEST_F(ReleaseProgramTest, DISABLED_TheUnpackedProgramShowsSavesAndEnds) {
     PostMessageW(question, WM_COMMAND, IDYES, 0);
     EXPECT_EQ(run.WaitForExit(kPatienceMs), 0);
     EXPECT_FALSE(TrayHoldsIcon(main)) << "the icon stays after the end";
+    EXPECT_EQ(ReadFileBytes(run.DataFile(".OLD")), notes) << "the notes file as it was at the start";
+    EXPECT_EQ(ReadFileBytes(run.DataFile(".INI")), kBuiltInSettingsFile);
 }

@@ -18,14 +18,7 @@ protected:
 // A settings file written from scratch: sections and keys in their order, as the platform writes.
 TEST_F(SettingsFileTest, FirstSaveWritesAllSeventeenKeysInOrder) {
     SaveSettings();
-    const std::string expected = "[" SJ_CREATION "]\r\n" SJ_CREATION_PLACE "=1\r\n" SJ_DISPLAY_MODE
-                                 "=0\r\n" SJ_TASKBAR "=0\r\n" SJ_BACK_COLOR "=0\r\n" SJ_FONT "=1\r\n" SJ_WRAP
-                                 "=0\r\n" SJ_OPEN_FIRST "=0\r\n" SJ_MEMO_INPUT "=0\r\n"
-                                 "[" SJ_ARRANGEMENT "]\r\n" SJ_PLACE "=1\r\n" SJ_DIRECTION "=1\r\n" SJ_SPACING
-                                 "=3\r\n" SJ_ARRANGE_AT_ONCE "=0\r\n" SJ_FROM_FIRST "=0\r\n" SJ_SORT_KEY
-                                 "=0\r\n" SJ_SORT_ORDER "=0\r\n"
-                                 "[" SJ_OTHERS "]\r\n" SJ_LOG "=0\r\n" SJ_IME "=0\r\n";
-    EXPECT_EQ(ReadFileBytes(settingsPath), expected);
+    EXPECT_EQ(ReadFileBytes(settingsPath), kBuiltInSettingsFile);
 }
 
 TEST_F(SettingsFileTest, MissingFileIsCreatedEmptyAndNothingIsRead) {

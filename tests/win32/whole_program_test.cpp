@@ -130,15 +130,6 @@ static std::string SavedSettings(const std::string &settings) {
     return ReadFileBytes(settingsPath);
 }
 
-// True when the notes file holds these records, whatever window handles it stored.
-static bool SameRecords(const std::string &file, const std::string &records) {
-    if (file.size() != records.size()) return false;
-    for (size_t at = 0; at < file.size(); at += sizeof(NoteRecord))
-        if (file.compare(at + 4, sizeof(NoteRecord) - 4, records, at + 4, sizeof(NoteRecord) - 4) != 0)
-            return false;
-    return true;
-}
-
 // The files beside the program open whatever its folder's name holds, characters that Shift-JIS
 // cannot write among them: the notes are restored and backed up, the settings file is made, and a
 // save lands in the same folder.
