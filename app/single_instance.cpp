@@ -1,27 +1,14 @@
 #include "app/single_instance.h"
 
+#include "platform/file_util.h"
 #include "platform/program.h"
 #include "platform/wide_text.h"
 
 #include <algorithm>
 
-constexpr DWORD kLongestPath = 32768;
-
-// A step that fails keeps the path it was given.
-template <typename Step> static std::wstring PathAfter(const std::wstring &path, Step step) {
-    std::wstring out(kLongestPath, L'\0');
-    const DWORD length = step(path.c_str(), &out[0], kLongestPath);
-    if (length == 0 || length >= kLongestPath) return path;
-    out.resize(length);
-    return out;
-}
-
 // One spelling per file: the full path with long names, in upper case.
 static std::wstring NormalisedPath(const wchar_t *path) {
-    std::wstring normal = PathAfter(path, [](const wchar_t *p, wchar_t *out, DWORD size) {
-        return GetFullPathNameW(p, size, out, nullptr);
-    });
-    normal = PathAfter(normal, GetLongPathNameW);
+    std::wstring normal = LongPathOf(FullPathOf(path));
     if (!normal.empty()) CharUpperBuffW(&normal[0], static_cast<DWORD>(normal.size()));
     return normal;
 }
@@ -35,9 +22,9 @@ std::wstring SingleInstanceName(const wchar_t *executablePath) {
 }
 
 HANDLE AcquireSingleInstance(bool perPath) {
-    wchar_t modulePath[kLongestPath] = L"";
-    if (perPath) GetModuleFileNameW(nullptr, modulePath, kLongestPath);
-    const std::wstring name = SingleInstanceName(perPath ? modulePath : nullptr);
+    std::wstring modulePath(kLongestPath, L'\0');
+    if (perPath) GetModuleFileNameW(nullptr, &modulePath[0], kLongestPath);
+    const std::wstring name = SingleInstanceName(perPath ? modulePath.c_str() : nullptr);
     HANDLE object = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 512, name.c_str());
     if (object && GetLastError() == ERROR_ALREADY_EXISTS) {
         CloseHandle(object);

@@ -23,6 +23,24 @@ ULONGLONG FileSizeOf(const wchar_t *path) {
     return static_cast<ULONGLONG>(found.nFileSizeHigh) << 32 | found.nFileSizeLow;
 }
 
+template <typename Step> static std::wstring PathAfter(const std::wstring &path, Step step) {
+    std::wstring out(kLongestPath, L'\0');
+    const DWORD length = step(path.c_str(), &out[0], kLongestPath);
+    if (length == 0 || length >= kLongestPath) return path;
+    out.resize(length);
+    return out;
+}
+
+std::wstring FullPathOf(const wchar_t *path) {
+    return PathAfter(path, [](const wchar_t *p, wchar_t *out, DWORD size) {
+        return GetFullPathNameW(p, size, out, nullptr);
+    });
+}
+
+std::wstring LongPathOf(const std::wstring &path) {
+    return PathAfter(path, GetLongPathNameW);
+}
+
 DWORD LastFailure() {
     const DWORD error = GetLastError();
     return error ? error : ERROR_WRITE_FAULT;

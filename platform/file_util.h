@@ -11,6 +11,12 @@ void CreateEmptyFileIfMissing(const wchar_t *path);
 bool WriteAllBytes(HANDLE file, const void *bytes, size_t size);
 // Reads the whole file; a missing one reads as empty. 0 or the platform's error.
 DWORD ReadWholeFile(const wchar_t *path, std::string &bytes);
+// The longest path the platform takes, in UTF-16 units.
+constexpr DWORD kLongestPath = 32768;
+// The full path of the file, and a path in its spelling with long names; a step that fails keeps
+// the path it was given.
+std::wstring FullPathOf(const wchar_t *path);
+std::wstring LongPathOf(const std::wstring &path);
 // The file's whole size, or 0 when it is missing.
 ULONGLONG FileSizeOf(const wchar_t *path);
 // The platform's error of the call that just failed, never 0: a failure that set no error

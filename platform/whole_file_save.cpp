@@ -37,10 +37,7 @@ static DWORD WriteAndFlush(HANDLE file, const void *bytes, DWORD size) {
 
 // The file's name as the platform's own layer takes it: a full path behind "\??\".
 static std::wstring NtPath(const wchar_t *path) {
-    std::wstring full(GetFullPathNameW(path, 0, nullptr, nullptr), L'\0');
-    full.resize(full.empty() ? 0
-                             : GetFullPathNameW(path, static_cast<DWORD>(full.size()), &full[0], nullptr));
-    if (full.empty()) full = path;
+    const std::wstring full = FullPathOf(path);
     if (full.compare(0, 4, L"\\\\?\\") == 0) return L"\\??\\" + full.substr(4);
     if (full.compare(0, 2, L"\\\\") == 0) return L"\\??\\UNC\\" + full.substr(2);
     return L"\\??\\" + full;
