@@ -4,6 +4,7 @@
 #include "app/memo_edit.h"
 #include "app/save_all.h"
 #include "app/tray_icon.h"
+#include "notes/note_font.h"
 #include "notes/note_mouse.h"
 #include "notes/paint_note.h"
 #include "notes/wallpaper_notes.h"
@@ -25,6 +26,7 @@ LRESULT CALLBACK NoteWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     switch (message) {
     case WM_CREATE: return 0;
     case WM_DESTROY:
+        ForgetNoteFont(window);
         if (window == mainWindow) PostQuitMessage(0);
         return 0;
     case WM_ACTIVATE:

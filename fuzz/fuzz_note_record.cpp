@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 static int SignOf(int value) {
     return (value > 0) - (value < 0);
@@ -27,7 +28,16 @@ static int ClientExtent(int stored) {
 
 static void ReadText(const NoteRecord &note) {
     NoteTitle(note.text, kTextSize);
-    const auto measure = [](const char *, size_t length) { return static_cast<int>(length) * 7; };
+    // Every byte 7 pixels wide; each prefix asked for ends after the one before, inside the line.
+    const auto measure = [](const std::string &line, const std::vector<size_t> &ends) {
+        std::vector<int> widths;
+        for (size_t end : ends) {
+            if (end > line.size() || (!widths.empty() && end * 7 <= static_cast<size_t>(widths.back())))
+                std::abort();
+            widths.push_back(static_cast<int>(end) * 7);
+        }
+        return widths;
+    };
     const int wrapWidth = ClientExtent(note.width) - 5;
     LayOutLines(note.text, kTextSize, note.wrapFlag != 0, wrapWidth, measure, IsCp932LeadByte);
     const CreationTime &t = note.created;

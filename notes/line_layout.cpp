@@ -2,10 +2,14 @@
 
 namespace {
 
+// The characters a wrapped line is first measured with; a line that fits them all is measured
+// again with twice as many, so a line costs one measurement in all but the widest notes.
+constexpr size_t kFirstMeasuredCharacters = 64;
+
 // Walks the text line by line; bytes past maxBytes read as the terminating NUL.
 class LineReader {
 public:
-    LineReader(const char *text, size_t maxBytes, bool wrap, int widthLimit, const MeasureWidth &measure,
+    LineReader(const char *text, size_t maxBytes, bool wrap, int widthLimit, const MeasurePrefixes &measure,
                LeadBytePredicate isLeadByte)
         : text_(text), maxBytes_(maxBytes), wrap_(wrap), widthLimit_(widthLimit), measure_(measure),
           isLeadByte_(isLeadByte) {}
@@ -13,28 +17,34 @@ public:
     bool AtEnd() const { return ByteAt(p_) == 0; }
 
     std::string NextLine() {
+        const size_t start = p_;
         std::string line;
-        for (;;) {
-            const unsigned char c = ByteAt(p_);
-            if (c == 0) break;
-            if (c == '\r' && ByteAt(p_ + 1) == '\n') {
-                p_ += 2;
-                break;
+        std::vector<size_t> ends; // where each character of the line ends
+        for (size_t wanted = kFirstMeasuredCharacters;; wanted *= 2) {
+            while ((!wrap_ || ends.size() < wanted) && !AtLineEnd()) {
+                p_ += Append(line, ByteAt(p_));
+                ends.push_back(line.size());
             }
-            const size_t taken = Append(line, c);
-            p_ += taken;
-            if (Overflows(line) && line.size() > taken) {
-                // The character that does not fit starts the next line.
-                line.resize(line.size() - taken);
-                p_ -= taken;
-                break;
+            if (wrap_) {
+                const size_t fitting = FittingCharacters(line, ends);
+                if (fitting < ends.size()) {
+                    // The character that does not fit starts the next line. Each character
+                    // took as many bytes of text as it put into the line.
+                    line.resize(ends[fitting - 1]);
+                    p_ = start + line.size();
+                    return line;
+                }
             }
+            if (AtLineEnd()) break;
         }
+        if (ByteAt(p_) == '\r') p_ += 2; // past the CR LF
         return line;
     }
 
 private:
     unsigned char ByteAt(size_t p) const { return p < maxBytes_ ? static_cast<unsigned char>(text_[p]) : 0; }
+
+    bool AtLineEnd() const { return ByteAt(p_) == 0 || (ByteAt(p_) == '\r' && ByteAt(p_ + 1) == '\n'); }
 
     // Appends the character at p_ and returns how many text bytes it took.
     size_t Append(std::string &line, unsigned char c) const {
@@ -52,15 +62,21 @@ private:
         return 1;
     }
 
-    bool Overflows(const std::string &line) const {
-        return wrap_ && measure_(line.data(), line.size()) > widthLimit_;
+    // How many characters from the start of the line fit: all up to the first that makes its
+    // prefix wider than the limit, which stays only when it is the first of its line.
+    size_t FittingCharacters(const std::string &line, const std::vector<size_t> &ends) const {
+        if (ends.empty()) return 0;
+        const std::vector<int> widths = measure_(line, ends);
+        for (size_t i = 1; i < ends.size(); ++i)
+            if (widths[i] > widthLimit_) return i;
+        return ends.size();
     }
 
     const char *text_;
     size_t maxBytes_;
     bool wrap_;
     int widthLimit_;
-    const MeasureWidth &measure_;
+    const MeasurePrefixes &measure_;
     LeadBytePredicate isLeadByte_;
     size_t p_ = 0;
 };
@@ -68,7 +84,7 @@ private:
 } // namespace
 
 std::vector<std::string> LayOutLines(const char *text, size_t maxBytes, bool wrap, int widthLimit,
-                                     const MeasureWidth &measure, LeadBytePredicate isLeadByte) {
+                                     const MeasurePrefixes &measure, LeadBytePredicate isLeadByte) {
     std::vector<std::string> lines;
     LineReader reader(text, maxBytes, wrap, widthLimit, measure, isLeadByte);
     while (!reader.AtEnd())

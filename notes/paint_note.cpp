@@ -5,6 +5,7 @@
 #include "notes/date_macro.h"
 #include "notes/edge_colors.h"
 #include "notes/line_layout.h"
+#include "notes/note_font.h"
 #include "notes/note_title.h"
 #include "platform/program.h"
 #include "platform/wide_text.h"
@@ -12,6 +13,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
+#include <vector>
 
 int timerRepaintPending;
 SYSTEMTIME lastClockReading;
@@ -113,17 +116,44 @@ static void DrawBackgroundBitmap(HDC dc, int width, int height) {
     DeleteObject(bitmap);
 }
 
+// The UTF-16 length of each prefix of the line. Code page 932 converts character by character and
+// makes at least one unit of each, so a line of as many units as characters has one for each;
+// otherwise each character is converted on its own.
+static std::vector<int> WidePrefixLengths(const std::string &line, const std::vector<size_t> &ends,
+                                          size_t wideLength) {
+    std::vector<int> units;
+    size_t from = 0, total = 0;
+    for (size_t end : ends) {
+        total += wideLength == ends.size() ? 1 : WideLength(line.data() + from, end - from);
+        units.push_back(static_cast<int>(total));
+        from = end;
+    }
+    return units;
+}
+
+// One measurement of the whole line gives the width of every prefix: the partial extents are
+// what GetTextExtentPoint32W gives for each prefix alone.
+static std::vector<int> PrefixWidths(HDC dc, const std::string &line, const std::vector<size_t> &ends) {
+    const std::wstring wide = Wide(line);
+    std::vector<int> extents(wide.size() + 1, 0);
+    SIZE size = {0, 0};
+    if (!wide.empty())
+        GetTextExtentExPointW(dc, wide.data(), static_cast<int>(wide.size()), 0, nullptr, extents.data(),
+                              &size);
+    std::vector<int> widths;
+    for (int units : WidePrefixLengths(line, ends, wide.size()))
+        widths.push_back(units > 0 ? extents[units - 1] : 0);
+    return widths;
+}
+
 // Draws the lines from (3, 3) down, one line step apart. Where a line breaks is decided on the
 // Shift-JIS bytes; each line is measured and drawn as the characters they stand for.
 static void DrawNoteText(HDC dc, const char *text, bool wrap, int clientWidth) {
     TEXTMETRICW metrics;
     GetTextMetricsW(dc, &metrics);
     const WORD lineStep = static_cast<WORD>(metrics.tmHeight + metrics.tmExternalLeading);
-    const MeasureWidth measure = [dc](const char *s, size_t length) {
-        const std::wstring wide = Wide(s, length);
-        SIZE size = {0, 0};
-        GetTextExtentPoint32W(dc, wide.data(), static_cast<int>(wide.size()), &size);
-        return static_cast<int>(size.cx);
+    const MeasurePrefixes measure = [dc](const std::string &line, const std::vector<size_t> &ends) {
+        return PrefixWidths(dc, line, ends);
     };
     int y = kTextMargin;
     for (const std::string &line :
@@ -135,10 +165,8 @@ static void DrawNoteText(HDC dc, const char *text, bool wrap, int clientWidth) {
 }
 
 // Background fill, the optional bitmap, then the text in the note's own font and colour.
-static void DrawNoteContents(HDC dc, NoteRecord &note, const char *text, const RECT &client) {
-    const LOGFONTW description = WideLogFont(*LogFontOf(note));
-    HFONT font = CreateFontIndirectW(&description);
-    HGDIOBJ previousFont = SelectObject(dc, font);
+static void DrawNoteContents(HWND window, HDC dc, NoteRecord &note, const char *text, const RECT &client) {
+    HGDIOBJ previousFont = SelectObject(dc, NoteFontOf(window, *LogFontOf(note)));
     HBRUSH brush = CreateSolidBrush(note.backColor);
     HGDIOBJ previousBrush = SelectObject(dc, brush);
     FillRect(dc, &client, brush);
@@ -149,7 +177,6 @@ static void DrawNoteContents(HDC dc, NoteRecord &note, const char *text, const R
     SelectObject(dc, previousBrush);
     SelectObject(dc, previousFont);
     DeleteObject(brush);
-    DeleteObject(font);
 }
 
 static void DrawEdge3D(HDC dc, COLORREF backColor, int width, int height) {
@@ -168,6 +195,16 @@ static void DrawEdge3D(HDC dc, COLORREF backColor, int width, int height) {
     }
 }
 
+// A title is set only when it changes: each set is a round of messages, an accessibility event
+// and, under Wine, a rewrite of the X window's name, and the clock repaints every second.
+static void ShowTitle(HWND window, const std::string &title) {
+    const std::wstring wide = Wide(title);
+    std::wstring shown(wide.size() + 2, L'\0');
+    const int length = GetWindowTextW(window, &shown[0], static_cast<int>(shown.size()));
+    if (length == static_cast<int>(wide.size()) && shown.compare(0, wide.size(), wide) == 0) return;
+    SetWindowTextW(window, wide.c_str());
+}
+
 void PaintNote(HWND window) {
     // A copy of the record and its text: the drawing below neither changes nor depends on the table.
     NoteRecord note = NoteTable[FindNote(window)];
@@ -184,11 +221,11 @@ void PaintNote(HWND window) {
     HDC dc = BeginPaint(window, &ps);
     RECT client;
     GetClientRect(window, &client);
-    DrawNoteContents(dc, note, text, client);
+    DrawNoteContents(window, dc, note, text, client);
     DrawEdge3D(dc, note.backColor, client.right, client.bottom);
     EndPaint(window, &ps);
     // The title shows the stored text, so a date-macro note is titled with its macro.
-    SetWindowText932(window, NoteTitle(note.text, kTextSize).c_str());
+    ShowTitle(window, NoteTitle(note.text, kTextSize));
     timerRepaintPending = 0;
 }
 

@@ -14,6 +14,11 @@ std::wstring Wide(const char *text, size_t length) {
     return wide;
 }
 
+size_t WideLength(const char *text, size_t length) {
+    if (length == 0) return 0;
+    return static_cast<size_t>(MultiByteToWideChar(kShiftJis, 0, text, static_cast<int>(length), nullptr, 0));
+}
+
 std::wstring Wide(const char *text) {
     return Wide(text, std::char_traits<char>::length(text));
 }

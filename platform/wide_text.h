@@ -12,6 +12,8 @@
 std::wstring Wide(const char *text);
 std::wstring Wide(const char *text, size_t length);
 std::wstring Wide(const std::string &text);
+// How many UTF-16 units the Shift-JIS bytes become.
+size_t WideLength(const char *text, size_t length);
 // UTF-16 as Shift-JIS bytes; a character without a Shift-JIS code becomes "?".
 std::string Narrow(const wchar_t *text);
 std::string Narrow(const wchar_t *text, size_t length);

@@ -11,11 +11,14 @@ using Lines = std::vector<std::string>;
 struct FakeFont {
     size_t calls = 0;
     size_t longest = 0;
-    MeasureWidth Measure() {
-        return [this](const char *, size_t length) {
+    MeasurePrefixes Measure() {
+        return [this](const std::string &line, const std::vector<size_t> &ends) {
             ++calls;
-            longest = std::max(longest, length);
-            return static_cast<int>(length) * 10;
+            longest = std::max(longest, line.size());
+            std::vector<int> widths;
+            for (size_t end : ends)
+                widths.push_back(static_cast<int>(end) * 10);
+            return widths;
         };
     }
 };
@@ -52,6 +55,13 @@ TEST(LineLayout, WrapsBetweenWholeDoubleByteCharacters) {
     EXPECT_EQ(Wrapped("a" + A + I, 45), (Lines{"a" + A, I}));
     EXPECT_EQ(Wrapped("abc" + A, 45), (Lines{"abc", A})) << "the pair moves whole, not its lead byte alone";
     EXPECT_EQ(Wrapped("abcdef", 45), (Lines{"abcd", "ef"}));
+}
+
+// Long lines of wide notes, beyond what one measurement takes in.
+TEST(LineLayout, LongLinesBreakWhereTheyStopFitting) {
+    const std::string x150(150, 'x');
+    EXPECT_EQ(Wrapped(x150, 1000), (Lines{std::string(100, 'x'), std::string(50, 'x')}));
+    EXPECT_EQ(Wrapped(x150 + "\r\n" + A, 1500), (Lines{x150, A}));
 }
 
 TEST(LineLayout, TheFirstCharacterOfALineStaysEvenWhenTooWide) {
