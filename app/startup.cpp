@@ -117,11 +117,20 @@ static bool LoadEverything() {
     return true;
 }
 
-// The accelerators act on whichever window is in the foreground, not on the message's window.
+// The messages an accelerator table can turn into a command.
+static bool IsKeyMessage(UINT message) {
+    return message == WM_KEYDOWN || message == WM_SYSKEYDOWN || message == WM_CHAR || message == WM_SYSCHAR;
+}
+
+// The accelerators act on whichever window is in the foreground, not on the message's window. It
+// is asked for only for keys: every other message would pass the table untouched, and under Wine
+// each question is a call to the server, at every paint and timer tick.
 static int RunMessageLoop() {
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (TranslateAcceleratorW(GetForegroundWindow(), accelerators, &message)) continue;
+        if (IsKeyMessage(message.message) &&
+            TranslateAcceleratorW(GetForegroundWindow(), accelerators, &message))
+            continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
