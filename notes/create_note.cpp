@@ -10,6 +10,7 @@
 #include <cstring>
 
 constexpr DWORD kNoteStyle = WS_POPUP | WS_VISIBLE;
+constexpr DWORD kRestoredNoteStyle = WS_POPUP; // shown once its mode is applied
 constexpr DWORD kNoteExStyle = WS_EX_TOOLWINDOW | WS_EX_WINDOWEDGE | WS_EX_ACCEPTFILES; // 400
 constexpr DWORD kTaskbarExStyle = WS_EX_WINDOWEDGE | WS_EX_ACCEPTFILES;                 // 272
 
@@ -64,6 +65,20 @@ static void FitNewNote(NoteRecord &record) {
     record.y = placed.y;
 }
 
+// A note opened from its record (nothing is inherited then) is made hidden and shown once, in its
+// mode. Shown, hidden, re-styled, re-placed and shown again as a new note is, it ends the same,
+// in the same place and z-order and active; only slower, and seen twice.
+static void ShowRestoredNote(HWND window, int mode) {
+    NoteRecord &record = NoteTable[FindNote(window)];
+    const bool taskbarButton = record.taskbarFlag == 1;
+    SetWindowLongW(window, GWL_EXSTYLE, taskbarButton ? kTaskbarExStyle : kNoteExStyle);
+    StoreWindowRect(record, window);
+    if (mode == kModeTopmost)
+        SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    ShowWindow(window, SW_SHOWNORMAL);
+    UpdateWindow(window);
+}
+
 void CreateNote(HWND source, int correct) {
     if (noteCount + 1 >= kTableSlots) {
         ShowNoteLimitMessage();
@@ -73,9 +88,12 @@ void CreateNote(HWND source, int correct) {
     if (source) PrepareNewRecord(record, source);
     if (correct) FitNewNote(record);
     const int storedWidth = record.width, storedHeight = record.height;
-    HWND window =
-        CreateWindowExW(kNoteExStyle, kWindowClassName, L"" PROGRAM_NAME, kNoteStyle, record.x, record.y,
-                        record.width, record.height, nullptr, nullptr, programInstance, nullptr);
+    // A wallpaper note is shown as a new note is even at start-up: under Wine a window first
+    // shown without being activated is mapped anew on top when it is first activated.
+    const bool showOnce = !source && ModeOf(record) != kModeWallpaper;
+    HWND window = CreateWindowExW(kNoteExStyle, kWindowClassName, L"" PROGRAM_NAME,
+                                  showOnce ? kRestoredNoteStyle : kNoteStyle, record.x, record.y,
+                                  record.width, record.height, nullptr, nullptr, programInstance, nullptr);
     // The handle a record brought from the file belongs to the run that saved it: without a
     // window of its own the note holds none. It is still counted, so that its record is kept and
     // saved again; it simply cannot be seen in this run.
@@ -85,9 +103,13 @@ void CreateNote(HWND source, int correct) {
         return;
     }
     if (correct) InheritFromSource(record, source);
-    ShowWindow(window, SW_SHOWNORMAL);
-    UpdateWindow(window);
-    SetDisplayMode(window, ModeOf(record));
+    if (showOnce) {
+        ShowRestoredNote(window, ModeOf(record));
+    } else {
+        ShowWindow(window, SW_SHOWNORMAL);
+        UpdateWindow(window);
+        SetDisplayMode(window, ModeOf(record));
+    }
     if (!correct) KeepStoredSize(record, window, storedWidth, storedHeight);
     ++noteCount;
 }
