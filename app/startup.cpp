@@ -24,18 +24,14 @@
 #include "store/notes_file.h"
 #include "textio/export_notes.h"
 
-constexpr UINT_PTR kDateTimerId = 9305;
-
 static HANDLE instanceObject;
-static UINT_PTR dateTimer; // without a window the platform picks the id, so it is kept to stop it
 static HACCEL accelerators;
 
 void ReadSwitches(char *tail) {
     timerMode = 0;
     if (HasSwitch(tail, "/TIMER")) {
         timerMode = 1;
-        dateTimer = SetTimer(nullptr, kDateTimerId, 1000, DateMacroTimer);
-        if (!dateTimer) timerMode = 0;
+        if (!StartDateMacroTimer()) timerMode = 0;
     }
     requireSavedNotes = HasSwitch(tail, "/S");
     ignoreSettings = HasSwitch(tail, "/I");
@@ -117,28 +113,24 @@ static bool LoadEverything() {
     return true;
 }
 
-// The messages an accelerator table can turn into a command.
-static bool IsKeyMessage(UINT message) {
-    return message == WM_KEYDOWN || message == WM_SYSKEYDOWN || message == WM_CHAR || message == WM_SYSCHAR;
-}
-
-// The accelerators act on whichever window is in the foreground, not on the message's window. It
-// is asked for only for keys: every other message would pass the table untouched, and under Wine
-// each question is a call to the server, at every paint and timer tick.
+// Keys are offered to the accelerators on behalf of whichever window is in the foreground, not
+// the message's own, then translated into characters. No other message can become a command or a
+// character, so only keys take that way: under Wine each step is a call out of the program, and
+// the clock's every tick and paint would pay for it.
 static int RunMessageLoop() {
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (IsKeyMessage(message.message) &&
-            TranslateAcceleratorW(GetForegroundWindow(), accelerators, &message))
-            continue;
-        TranslateMessage(&message);
+        if (message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST) {
+            if (TranslateAcceleratorW(GetForegroundWindow(), accelerators, &message)) continue;
+            TranslateMessage(&message);
+        }
         DispatchMessageW(&message);
     }
     return static_cast<int>(message.wParam);
 }
 
 static void Shutdown() {
-    if (timerMode) KillTimer(nullptr, dateTimer);
+    if (timerMode) StopDateMacroTimer();
     RemoveTrayIcon();
     DestroyWindow(mainWindow);
     while (noteCount != 0)

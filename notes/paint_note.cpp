@@ -18,10 +18,14 @@
 
 int timerRepaintPending;
 SYSTEMTIME lastClockReading;
+static UINT_PTR dateTimer; // without a window the platform picks the id, so it is kept to stop it
 
 constexpr int kTextMargin = 3; // text starts inside the two-pixel edge
 constexpr int kWrapMargin = 5; // wrapped lines end this far short of the client width
+constexpr int kEdgeWidth = 2;  // the 3-D edge is the outer two pixels
 constexpr int kTimerInset = 3; // the timer never repaints the edge
+constexpr UINT_PTR kDateTimerId = 9305;
+constexpr UINT kTickMs = 1000;
 // A skipped repaint is asked for again this long after the second turns, so that the timer's
 // rounding never brings it back while the clock still shows the old second.
 constexpr UINT kSecondTurnMarginMs = 20;
@@ -61,9 +65,22 @@ void CALLBACK DateMacroTimer(HWND, UINT, UINT_PTR, DWORD) {
     }
 }
 
+bool StartDateMacroTimer() {
+    dateTimer = SetTimer(nullptr, kDateTimerId, kTickMs, DateMacroTimer);
+    return dateTimer != 0;
+}
+
+void StopDateMacroTimer() {
+    KillTimer(nullptr, dateTimer);
+    dateTimer = 0;
+}
+
 // One shot: the repaints skipped in the previous second are asked for again, as a tick would.
+// The clock then ticks on from here, just past the turn of a second: left where it was, each of
+// its ticks would fall in the second this retry has drawn, be put off and be retried in turn.
 static void CALLBACK RetryDateMacroRepaint(HWND window, UINT, UINT_PTR id, DWORD) {
     KillTimer(window, id);
+    if (dateTimer) SetTimer(nullptr, dateTimer, kTickMs, DateMacroTimer); // the same timer, restarted
     DateMacroTimer(nullptr, 0, 0, 0);
 }
 
@@ -168,31 +185,36 @@ static void DrawNoteText(HDC dc, const char *text, bool wrap, int clientWidth) {
 static void DrawNoteContents(HWND window, HDC dc, NoteRecord &note, const char *text, const RECT &client) {
     HGDIOBJ previousFont = SelectObject(dc, NoteFontOf(window, *LogFontOf(note)));
     HBRUSH brush = CreateSolidBrush(note.backColor);
-    HGDIOBJ previousBrush = SelectObject(dc, brush);
     FillRect(dc, &client, brush);
+    DeleteObject(brush);
     SetBkMode(dc, TRANSPARENT);
     if (backgroundBitmapLoaded) DrawBackgroundBitmap(dc, client.right, client.bottom);
     SetTextColor(dc, TextColorOf(note));
     DrawNoteText(dc, text, note.wrapFlag != 0, client.right);
-    SelectObject(dc, previousBrush);
     SelectObject(dc, previousFont);
-    DeleteObject(brush);
 }
 
+// The lines are drawn with the DC's own one-pixel solid pen, recoloured for each.
 static void DrawEdge3D(HDC dc, COLORREF backColor, int width, int height) {
+    HGDIOBJ previous = SelectObject(dc, GetStockObject(DC_PEN));
     for (const EdgeLine &line : EdgeLines(backColor, width, height)) {
         if (line.x2 < line.x1 || line.y2 < line.y1) continue;
-        HPEN pen = CreatePen(PS_SOLID, 1, line.color);
-        HGDIOBJ previous = SelectObject(dc, pen);
+        SetDCPenColor(dc, line.color);
         MoveToEx(dc, line.x1, line.y1, nullptr);
         // LineTo leaves out its end point, so it is sent one pixel further.
         if (line.y1 == line.y2)
             LineTo(dc, line.x2 + 1, line.y2);
         else
             LineTo(dc, line.x2, line.y2 + 1);
-        SelectObject(dc, previous);
-        DeleteObject(pen);
     }
+    SelectObject(dc, previous);
+}
+
+// Whether the part being painted reaches the edge. The timer repaints only inside it, and lines
+// that the clipping would discard whole are not drawn.
+static bool ReachesEdge(const RECT &painted, const RECT &client) {
+    return painted.left < kEdgeWidth || painted.top < kEdgeWidth ||
+           painted.right > client.right - kEdgeWidth || painted.bottom > client.bottom - kEdgeWidth;
 }
 
 // A title is set only when it changes: each set is a round of messages, an accessibility event
@@ -222,7 +244,7 @@ void PaintNote(HWND window) {
     RECT client;
     GetClientRect(window, &client);
     DrawNoteContents(window, dc, note, text, client);
-    DrawEdge3D(dc, note.backColor, client.right, client.bottom);
+    if (ReachesEdge(ps.rcPaint, client)) DrawEdge3D(dc, note.backColor, client.right, client.bottom);
     EndPaint(window, &ps);
     // The title shows the stored text, so a date-macro note is titled with its macro.
     ShowTitle(window, NoteTitle(note.text, kTextSize));

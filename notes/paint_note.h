@@ -18,6 +18,10 @@ void PaintNote(HWND window);
 // is in the same second as the previous one, so that a timer-driven repaint may be skipped.
 int ExpandDateMacro(HWND window, char *text);
 
+// The one-second timer of /TIMER, started at start-up; false when the platform gives none.
+bool StartDateMacroTimer();
+void StopDateMacroTimer();
+
 // The one-second timer of /TIMER: marks the inner part of every date-macro note for repainting.
 // A repaint it skips in the same second is asked for again when the next second begins.
 void CALLBACK DateMacroTimer(HWND, UINT, UINT_PTR, DWORD);

@@ -97,6 +97,35 @@ TEST_F(PaintNoteTest, EdgeColoursAndFill) {
     }
 }
 
+// The pixels of the rectangle [left, right) x [top, bottom), row by row.
+static std::vector<COLORREF> PixelsIn(HWND window, const RECT &r) {
+    std::vector<COLORREF> pixels;
+    HDC dc = GetDC(window);
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x)
+            pixels.push_back(GetPixel(dc, x, y));
+    ReleaseDC(window, dc);
+    return pixels;
+}
+
+// A window moved off part of a note uncovers a stretch of one side of its edge alone, which is
+// drawn again as it was.
+TEST_F(PaintNoteTest, AnUncoveredStretchOfTheEdgeIsDrawnAgain) {
+    const HWND note = Painted(Record(RGB(100, 20, 240), "", 120, 60));
+    for (const RECT &strip :
+         {RECT{118, 20, 120, 40}, RECT{40, 58, 80, 60}, RECT{0, 20, 2, 40}, RECT{40, 0, 80, 2}}) {
+        SCOPED_TRACE(testing::Message() << "strip from " << strip.left << "," << strip.top);
+        const std::vector<COLORREF> drawn = PixelsIn(note, strip);
+        HDC dc = GetDC(note);
+        FillRect(dc, &strip, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        ReleaseDC(note, dc);
+        ASSERT_NE(PixelsIn(note, strip), drawn);
+        InvalidateRect(note, &strip, FALSE);
+        UpdateWindow(note);
+        EXPECT_EQ(PixelsIn(note, strip), drawn);
+    }
+}
+
 // ---- Text ----
 
 TEST_F(PaintNoteTest, TextIsDrawnInTheTextColourFromThreePixelsIn) {
