@@ -35,8 +35,9 @@ screenshot: deps
 	sh tools/screenshot.sh
 
 bench: deps
-	$(MAKE) $$(sh tools/wine-preset.sh)
-	cd build/$$(sh tools/wine-preset.sh) && ../../tools/wine-run.sh tavlo_bench.exe ../bench.txt
+	for preset in $$(sh tools/bench-presets.sh); do \
+	    $(MAKE) $$preset && (cd build/$$preset && TAVLO_PRESET=$$preset ../../tools/wine-run.sh tavlo_bench.exe ../bench-$$preset.txt) || exit 1; \
+	done
 
 fuzz:
 	sh tools/fuzz.sh

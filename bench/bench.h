@@ -10,7 +10,6 @@
 // How a figure is judged against its goal.
 enum class GoalKind {
     Ratio,      // tavlo / floor at most the limit
-    Absolute,   // tavlo at most the limit
     Difference, // tavlo - floor at most the limit
     None,       // printed only
 };
