@@ -1,10 +1,12 @@
 #include "app/save_all.h"
 
+#include "platform/program.h"
 #include "settings/settings.h"
 #include "store/note_table.h"
 #include "store/notes_file.h"
 
 void SaveAll() {
+    if (programEnding) return; // Exit has saved; what closes after it is not the user's table
     recordsToSave = noteCount;
     SaveNotesFile();
     SaveSettings();

@@ -36,6 +36,11 @@ LRESULT CALLBACK NoteWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_DROPFILES: OnDropFiles(wParam); return 0;
     case WM_PAINT: PaintNote(window); return 0;
     case WM_QUERYENDSESSION: SaveAll(); return TRUE;
+    // Only the program's own commands close a note (Alt+F4 or another program would leave its
+    // record without a window); the main window closes as any window does.
+    case WM_CLOSE:
+        if (window != mainWindow) return 0;
+        break;
     case WM_COMMAND: DispatchCommand(window, LOWORD(wParam)); return 0;
     case WM_MOUSEMOVE:
     case WM_LBUTTONDOWN:

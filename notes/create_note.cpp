@@ -20,10 +20,11 @@ static void StampCreationTime(NoteRecord &record) {
 }
 
 // A note made from the tray takes its place below the last note; one made from a note, below it.
+// A reference without a window (one the platform refused) leaves the template's place.
 static void PlaceBelowReference(NoteRecord &record, HWND source) {
     const HWND reference = lastCommandWindow == mainWindow ? NoteWindowOf(NoteTable[noteCount - 1]) : source;
     RECT r;
-    GetWindowRect(reference, &r);
+    if (!GetWindowRect(reference, &r)) return;
     record.x = r.left;
     record.y = r.bottom + noteSpacing;
     record.width = r.right - r.left;
@@ -110,6 +111,12 @@ static void EndTopmostPlacement(HWND window) {
         SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
+// Again after the show, which raises a top-level window on this platform.
+static void PutAtBottom(HWND window) {
+    constexpr UINT kZOrderOnly = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+    SetWindowPos(window, HWND_BOTTOM, 0, 0, 0, 0, kZOrderOnly);
+}
+
 void SetDisplayMode(HWND window, int mode) {
     mode &= 0xFFFF;
     NoteRecord &record = NoteTable[FindNote(window)];
@@ -123,4 +130,5 @@ void SetDisplayMode(HWND window, int mode) {
     SetWindowPos(window, placement.insertAfter, record.x, record.y, record.width, record.height,
                  placement.flags);
     ShowWindow(window, SW_SHOWNA);
+    if (mode == kModeWallpaper) PutAtBottom(window);
 }

@@ -20,7 +20,7 @@ static bool IgnoresMouse(HWND window) {
 
 static void FollowPointer(HWND window, POINT p) {
     RECT r;
-    GetWindowRect(window, &r);
+    if (!GetWindowRect(window, &r)) return;
     const int dx = p.x - dragAnchor.x, dy = p.y - dragAnchor.y;
     if (resizeArmed) {
         // The top-left corner stays; only the size follows the pointer.

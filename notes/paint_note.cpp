@@ -51,8 +51,9 @@ static RECT InnerRect(HWND window) {
 void CALLBACK DateMacroTimer(HWND, UINT, UINT_PTR, DWORD) {
     timerRepaintPending = 1;
     for (int i = 0; i < noteCount; ++i) {
-        if (DateMacroOf(NoteTable[i].text) == 0) continue;
         const HWND window = NoteWindowOf(NoteTable[i]);
+        // A null window would stand for every window of the desktop.
+        if (!window || DateMacroOf(NoteTable[i].text) == 0) continue;
         const RECT inner = InnerRect(window);
         InvalidateRect(window, &inner, FALSE);
     }

@@ -2,9 +2,11 @@
 // the files open whatever the folder's name holds.
 #pragma once
 
-constexpr int kPathSize = 260;
-constexpr int kNotesPathSize = 1024;
-constexpr int kHelpPathSize = 1024;
+// As long as any path the platform takes, so that a program folder of any depth gives names in
+// that folder, never cut ones beside it.
+constexpr int kPathSize = 32768;
+constexpr int kNotesPathSize = kPathSize;
+constexpr int kHelpPathSize = kPathSize;
 
 extern wchar_t settingsPath[kPathSize], logPath[kPathSize], defaultsPath[kPathSize];
 extern wchar_t notesPath[kNotesPathSize], backupPath[kPathSize];

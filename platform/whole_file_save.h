@@ -14,5 +14,10 @@ DWORD ReplaceWholeFileBytes(const wchar_t *path, const void *bytes, DWORD size);
 // that file begins: only its first failure is reported, and the next success ends it. The content
 // stays in memory and every save tries again.
 void ReportSaveOutcome(const wchar_t *path, DWORD error);
-// Forgets every run of failures, as at start.
+// A file that exists but could not be read at start is not written over in this run: its saves
+// fail at once with the reason, and silently, since the caller has said so.
+void KeepFileUnwritten(const wchar_t *path, DWORD reason);
+bool FileKeptUnwritten(const wchar_t *path);
+
+// Forgets every run of failures and every file kept unwritten, as at start.
 void ForgetSaveFailures();

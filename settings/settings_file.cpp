@@ -2,6 +2,7 @@
 // would read a file without a byte-order mark in the system's code page, which need not be 932.
 #include "settings/settings.h"
 
+#include "platform/file_error_message.h"
 #include "platform/file_util.h"
 #include "platform/program_files.h"
 #include "platform/whole_file_save.h"
@@ -15,9 +16,15 @@ void LoadSettings() {
         CreateEmptyFileIfMissing(settingsPath);
         return;
     }
-    // A file that cannot be read gives every key its missing string, as the profile functions do.
+    // A file held by another program a moment is waited for. One that stays unreadable keeps the
+    // user's settings only if it is not written over with the built-in values, so it is left alone.
     std::string file;
-    ReadWholeFile(settingsPath, file);
+    if (const DWORD error = ReadWholeFileWaiting(settingsPath, file)) {
+        KeepFileUnwritten(settingsPath, error);
+        ShowFileErrorMessage(settingsPath, "この設定ファイルを読み込めません.", error,
+                             "組み込みの設定で動き, 設定はこのファイルに保存しません.");
+        return;
+    }
     ReadSettingKeys(file);
 }
 

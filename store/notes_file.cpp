@@ -15,11 +15,6 @@ void BackupNotesFile() {
 
 bool notesFileBeyondLimit;
 
-// Locks of virus scanners and backup tools last well under this; the file is tried again
-// until it has passed.
-constexpr DWORD kReadRetryMs = 2000;
-constexpr DWORD kReadRetryStepMs = 100;
-
 static const char kNothingChanged[] = "どのファイルも変更せずに終了します.";
 
 // One attempt to read the notes file into a table from slot 0, counting the complete records.
@@ -48,12 +43,7 @@ static DWORD ReadNotesFile(NoteRecord *table, int &records, bool &beyondLimit) {
 }
 
 static DWORD ReadNotesFileWithRetries(NoteRecord *table, int &records, bool &beyondLimit) {
-    const DWORD start = GetTickCount();
-    for (;;) {
-        const DWORD error = ReadNotesFile(table, records, beyondLimit);
-        if (!error || GetTickCount() - start >= kReadRetryMs) return error;
-        Sleep(kReadRetryStepMs);
-    }
+    return RetryRead([&] { return ReadNotesFile(table, records, beyondLimit); });
 }
 
 static bool ReportedUnreadable(DWORD error) {

@@ -70,6 +70,21 @@ TEST_F(ExitCommandTest, WithShiftItSavesAndClosesEverythingWithoutAsking) {
     EXPECT_TRUE(QuitPosted()) << "which ends the message loop";
 }
 
+// Exit while the memo of another note is up: the memo ends with its note, and the command that
+// opened it writes nothing over the notes Exit saved.
+TEST_F(ExitCommandTest, ExitWhileAnotherNotesMemoIsUpKeepsTheSavedNotes) {
+    const HWND first = OpenNote(MakeRecord(10, 10, 100, 50, "aaa"));
+    const HWND second = OpenNote(MakeRecord(10, 70, 100, 50, "bbb"));
+    ExpectDialogs({{SJ_MEMO_INPUT, [second](HWND) {
+                        ShiftScope shift;
+                        SendMessageA(second, WM_COMMAND, IDM_EXIT, 0);
+                    }}});
+    DispatchCommand(first, IDM_MEMO_INPUT);
+    EXPECT_TRUE(DialogScriptDone());
+    EXPECT_EQ(noteCount, 0);
+    EXPECT_EQ(TextsIn(ReadFileBytes(notesPath)), (std::vector<std::string>{"aaa", "bbb"}));
+}
+
 TEST_F(ExitCommandTest, AnsweredNoEverythingRunsOnUnsaved) {
     const HWND note = OpenNote(MakeRecord(10, 10, 100, 50, "stay"));
     std::string question;

@@ -62,6 +62,22 @@ HWND OpenNote(const NoteRecord &record) {
     return NoteWindowOf(NoteTable[noteCount - 1]);
 }
 
+static LRESULT CALLBACK RefuseNoteWindows(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_CREATEWND) {
+        wchar_t name[64] = L"";
+        GetClassNameW(reinterpret_cast<HWND>(wParam), name, 64);
+        if (std::wcscmp(name, kWindowClassName) == 0) return 1;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void OpenWindowlessNote(const NoteRecord &record) {
+    HHOOK hook = SetWindowsHookExA(WH_CBT, RefuseNoteWindows, nullptr, GetCurrentThreadId());
+    NoteTable[noteCount] = record;
+    CreateNote(nullptr, 0);
+    UnhookWindowsHookEx(hook);
+}
+
 NoteRecord MakeRecord(int x, int y, int width, int height, const char *text) {
     NoteRecord r;
     std::memset(&r, 0, sizeof r);
@@ -176,13 +192,12 @@ static HGLOBAL BlockOf(const void *bytes, size_t size) {
     return block;
 }
 
-void PutOnClipboard(const std::string &text, const std::wstring *unicode) {
+void PutOnClipboard(const std::string &text, const std::wstring *unicode, LCID locale) {
     ASSERT_TRUE(OpenClipboard(mainWindow));
     EmptyClipboard();
     if (unicode) SetClipboardData(CF_UNICODETEXT, BlockOf(unicode->c_str(), (unicode->size() + 1) * 2));
     SetClipboardData(CF_TEXT, BlockOf(text.c_str(), text.size() + 1));
-    const LCID japanese = 0x0411;
-    SetClipboardData(CF_LOCALE, BlockOf(&japanese, sizeof japanese));
+    SetClipboardData(CF_LOCALE, BlockOf(&locale, sizeof locale));
     CloseClipboard();
 }
 

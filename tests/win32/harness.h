@@ -29,6 +29,8 @@ protected:
 
 // Opens a note from a prepared record, as start-up restores one. Returns its window.
 HWND OpenNote(const NoteRecord &record);
+// Opens a note from a record as start-up does when the platform refuses to make its window.
+void OpenWindowlessNote(const NoteRecord &record);
 // A record with the built-in template's attributes, at the given place and with the text.
 NoteRecord MakeRecord(int x, int y, int width, int height, const char *text = "");
 // The bytes of such a record, as a notes file holds it.
@@ -59,9 +61,9 @@ extern const char kBuiltInSettingsFile[];
 std::string Bytes(const void *data, size_t size);
 
 // ---- Shell ----
-// Shift-JIS text as a Japanese program places it: the bytes and their locale, and Unicode text
-// when given (without it the platform makes that from the bytes). The main window owns it.
-void PutOnClipboard(const std::string &text, const std::wstring *unicode = nullptr);
+// Text as a program places it: the bytes and their locale (Japanese unless given), and Unicode
+// text when given (without it the platform makes that from the bytes). The main window owns it.
+void PutOnClipboard(const std::string &text, const std::wstring *unicode = nullptr, LCID locale = 0x0411);
 // Whether the shell holds the program's tray icon for the window: only an icon it holds can be
 // changed.
 bool TrayHoldsIcon(HWND owner);
