@@ -123,11 +123,20 @@ TEST_F(CreateNoteTest, DisplayModeIsInheritedOnlyWhenAsked) {
     EXPECT_EQ(ModeOf(NewFrom(source)), kModeNormal);
 }
 
-TEST_F(CreateNoteTest, RestoredNotesAreNotCorrected) {
-    const HWND off = OpenNote(MakeRecord(2000, 1500, 100, 50, "far away"));
+// A restored note that the screen shows even in part stays where it was stored; one it does not
+// show at all moves, size kept, into the work area nearest to it.
+TEST_F(CreateNoteTest, RestoredNotesAreNotCorrectedUnlessOutOfReach) {
+    const HWND partly = OpenNote(MakeRecord(1000, 700, 100, 50, "partly shown"));
+    EXPECT_EQ(WindowRectOf(partly).left, 1000);
+    EXPECT_EQ(WindowRectOf(partly).top, 700);
+    const HWND off = OpenNote(MakeRecord(2000, 100, 100, 50, "far away"));
+    RECT work;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     const RECT r = WindowRectOf(off);
-    EXPECT_EQ(r.left, 2000);
-    EXPECT_EQ(r.top, 1500);
+    EXPECT_EQ(r.left, work.right - 100);
+    EXPECT_EQ(r.top, 100);
+    EXPECT_EQ(r.right - r.left, 100);
+    EXPECT_EQ(NoteTable[1].x, work.right - 100) << "the next save stores the new place";
 }
 
 // Sizes the platform will not make stay in the record through mode changes and saves, until
