@@ -288,7 +288,12 @@ void DispatchCommand(HWND window, UINT command) {
     lastCommandWindow = window;
     for (const CommandEntry &entry : kCommands) {
         if (entry.id != command) continue;
-        if (entry.run(window)) SaveAll();
+        bool save;
+        {
+            const NoteHold hold(window); // its dialogs may be up while another writer's notes come in
+            save = entry.run(window);
+        }
+        if (save) SaveAll();
         return;
     }
 }

@@ -28,6 +28,7 @@ void EditNoteMemo(HWND window) {
     if (FindNote(window) >= noteCount) return; // the main window has no text to edit
     char editBuffer[kTextSize];
     std::memcpy(editBuffer, NoteTable[FindNote(window)].text, kTextSize);
+    const NoteHold hold(window);
     if (RunMemoInputDialog(window, editBuffer) && InvokerStillThere(window)) {
         const int index = FindNote(window);
         if (std::strcmp(NoteTable[index].text, editBuffer) != 0)

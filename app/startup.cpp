@@ -2,6 +2,7 @@
 #include "app/startup.h"
 
 #include "app/commands.h"
+#include "app/file_watch.h"
 #include "app/single_instance.h"
 #include "app/splash.h"
 #include "app/switches.h"
@@ -61,6 +62,8 @@ void ResetProgramState() {
     ResetDrag();
     ResetExportChoices();
     ForgetSaveFailures();
+    ForgetNotesFileBase();
+    ForgetSettingsBase();
 }
 
 bool RegisterNoteClass() {
@@ -146,6 +149,7 @@ static int RunMessageLoop() {
 }
 
 static void Shutdown() {
+    StopWatchingFiles();
     if (timerMode) KillTimer(nullptr, dateTimer);
     RemoveTrayIcon();
     DestroyWindow(mainWindow);
@@ -180,6 +184,7 @@ int RunProgram(HINSTANCE instance, char *commandTail) {
     recordsToSave = -1;
     BuildNoteMenu();
     accelerators = LoadAcceleratorsW(programInstance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
+    StartWatchingFiles();
     const int status = RunMessageLoop();
     Shutdown();
     return status;

@@ -6,14 +6,35 @@
 #include "platform/file_util.h"
 #include "platform/program_files.h"
 #include "platform/whole_file_save.h"
+#include "platform/file_look.h"
+#include "settings/settings_merge.h"
 #include "settings/settings_table.h"
 
 #include <string>
+
+// The file as this copy last read or wrote it, the values its keys then had here, and how it
+// looked: another writer's change is told from one's own by them.
+static std::string settingsBase;
+static SettingValues baseValues;
+static FileLook settingsLook;
+
+static void TakeAsBase(const std::string &file) {
+    settingsBase = file;
+    baseValues = CurrentSettingValues();
+    settingsLook = LookAtFile(settingsPath);
+}
+
+void ForgetSettingsBase() {
+    settingsBase.clear();
+    baseValues = CurrentSettingValues();
+    settingsLook = LookAtFile(settingsPath);
+}
 
 void LoadSettings() {
     // Without a file nothing is read: every variable keeps its built-in value.
     if (!FileExists(settingsPath)) {
         CreateEmptyFileIfMissing(settingsPath);
+        TakeAsBase("");
         return;
     }
     // A file held by another program a moment is waited for. One that stays unreadable keeps the
@@ -26,6 +47,21 @@ void LoadSettings() {
         return;
     }
     ReadSettingKeys(file);
+    TakeAsBase(file);
+}
+
+// A key that another writer changed and this copy did not takes their value, here too.
+static void TakeInTheirKeys(const std::string &theirs) {
+    if (theirs == settingsBase) return;
+    const SettingValues ours = CurrentSettingValues();
+    SetSettingValues(MergeSettingValues(baseValues, ReadSettingValues(theirs, baseValues), ours));
+}
+
+static DWORD WriteKeysInto(std::string &file) {
+    WriteSettingKeys(file);
+    const DWORD error = ReplaceWholeFileBytes(settingsPath, file.data(), static_cast<DWORD>(file.size()));
+    if (!error) TakeAsBase(file);
+    return error;
 }
 
 // The integer keys are written into the file as it stands, so that lines written by hand (the
@@ -34,8 +70,26 @@ void SaveSettings() {
     std::string file;
     DWORD error = ReadWholeFile(settingsPath, file);
     if (!error) {
-        WriteSettingKeys(file);
-        error = ReplaceWholeFileBytes(settingsPath, file.data(), static_cast<DWORD>(file.size()));
+        if (!FileKeptUnwritten(settingsPath)) TakeInTheirKeys(file);
+        error = WriteKeysInto(file);
     }
     ReportSaveOutcome(settingsPath, error);
+}
+
+void TakeInSettingsFile() {
+    if (FileKeptUnwritten(settingsPath)) return;
+    const FileLook look = LookAtFile(settingsPath);
+    std::string file;
+    if (look == settingsLook || !look.exists || ReadWholeFile(settingsPath, file) != 0) return;
+    if (file == settingsBase) {
+        settingsLook = look;
+        return;
+    }
+    TakeInTheirKeys(file);
+    // Written only when this copy has keys of its own to add, so that two copies settle.
+    if (CurrentSettingValues() == ReadSettingValues(file, baseValues)) {
+        TakeAsBase(file);
+        return;
+    }
+    ReportSaveOutcome(settingsPath, WriteKeysInto(file));
 }

@@ -2,7 +2,9 @@
 
 #include "platform/program.h"
 
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 NoteRecord *NoteTable, *UndoTable, *WorkTable;
 int noteCount;
@@ -31,6 +33,21 @@ int FindNote(HWND window) {
     for (int i = 0; i < noteCount; ++i)
         if (NoteTable[i].window == handle) return i;
     return noteCount;
+}
+
+static std::vector<HWND> heldNotes;
+
+void HoldNote(HWND window) {
+    heldNotes.push_back(window);
+}
+
+void LetGoOfNote(HWND window) {
+    const auto found = std::find(heldNotes.begin(), heldNotes.end(), window);
+    if (found != heldNotes.end()) heldNotes.erase(found);
+}
+
+bool NoteHeld(HWND window) {
+    return std::find(heldNotes.begin(), heldNotes.end(), window) != heldNotes.end();
 }
 
 bool InvokerStillThere(HWND window) {

@@ -411,6 +411,12 @@ HWND ProgramRun::MainWindow() const {
     return found.empty() ? nullptr : found.front();
 }
 
+HWND ProgramRun::NoteWithText(const std::string &text) const {
+    for (HWND note : NoteWindows())
+        if (WindowText(note) == SJ_TAVLO " - " + text) return note;
+    return nullptr;
+}
+
 bool ProgramRun::WaitForNotes(size_t count, DWORD timeoutMs) const {
     return WaitFor([&] { return NoteWindows().size() == count; }, timeoutMs);
 }

@@ -136,6 +136,11 @@ public:
     // Waits for the process to end; returns its exit status, or -1 after the timeout.
     int WaitForExit(DWORD timeoutMs = 15000);
     void Kill();
+    // Stops and restarts the program's window thread: what is posted meanwhile waits in its queue.
+    void Pause() const { SuspendThread(info_.hThread); }
+    void Resume() const { ResumeThread(info_.hThread); }
+    // The visible note whose text (as its title shows it) is this, or null.
+    HWND NoteWithText(const std::string &text) const;
     DWORD ProcessId() const { return info_.dwProcessId; }
 
 private:

@@ -110,3 +110,21 @@ TEST_F(SettingsFileTest, AFileUnreadableAtStartIsNotWrittenOver) {
     EXPECT_EQ(ReadFileBytes(settingsPath), settings);
     EXPECT_EQ(ReadFileBytes(defaultsPath), defaults);
 }
+
+// Another writer changed the spacing, this copy the log: each keeps the other's key, in the file
+// and in the running program, and a line written by hand stays.
+TEST_F(SettingsFileTest, AnotherWritersKeysAreTakenInKeyByKey) {
+    WriteFileBytes(settingsPath, "[" SJ_ARRANGEMENT "]\r\n" SJ_SPACING "=3\r\n");
+    LoadSettings();
+    SaveSettings();
+    std::string theirs = ReadFileBytes(settingsPath);
+    SetProfileValue(theirs, SJ_ARRANGEMENT, SJ_SPACING, "9");
+    theirs += "[mine]\r\nkept=yes\r\n";
+    WriteFileBytes(settingsPath, theirs);
+    logEnabled = 1;
+    SaveSettings();
+    EXPECT_EQ(noteSpacing, 9);
+    EXPECT_EQ(Read(SJ_ARRANGEMENT, SJ_SPACING), "9");
+    EXPECT_EQ(Read(SJ_OTHERS, SJ_LOG), "1");
+    EXPECT_EQ(Read("mine", "kept"), "yes");
+}
