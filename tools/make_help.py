@@ -4,7 +4,9 @@
 The sources are UTF-8; the help is compiled in Shift-JIS, the code page of its language (Japanese,
 0x411), because the viewer reads the contents, the index and the window caption in that code page.
 chmcmd stamps the time of day of the build into two fields; both are set to the release date's
-(midnight, 0), so the same sources always give the same file, byte for byte, as the zip does.
+(midnight, 0), so the same sources always give the same file, byte for byte, as the zip does. The
+project asks for no binary index: chmcmd fills its blocks partly from memory it never clears, so
+they would differ from build to build; the viewer reads the index from tavlo.hhk instead.
 
 Usage: make_help.py OUTPUT.chm"""
 import os
@@ -115,6 +117,8 @@ def fix_times(data):
 
 
 def build(output):
+    if not shutil.which("chmcmd"):
+        sys.exit("chmcmd is missing: make deps installs it (Debian package fp-utils)")
     with tempfile.TemporaryDirectory() as scratch:
         copy_sources(scratch)
         run = subprocess.run(["chmcmd", PROJECT], cwd=scratch, capture_output=True, text=True,
@@ -135,8 +139,6 @@ def build(output):
 def main():
     if len(sys.argv) != 2:
         sys.exit(__doc__)
-    if not shutil.which("chmcmd"):
-        sys.exit("chmcmd is missing: make deps installs it (Debian package fp-utils)")
     print(build(os.path.abspath(sys.argv[1])))
 
 

@@ -6,9 +6,9 @@
 
 // The release zip's own program, which tests/dist/release_program_test.py unpacks into the folder
 // TAVLO_UNPACKED names. Beside a notes file of two notes it is used as a user would: it shows both
-// notes and its tray icon, saves a paste and ends when asked, and every file it writes is checked
-// byte for byte (the script checks that it writes no other). Only that script runs it, hence the
-// disabled name.
+// notes and its tray icon, saves a paste, opens the zip's help and ends when asked, and every file
+// it writes is checked byte for byte (the script checks that it writes no other). Only that script runs it,
+// hence the disabled name.
 class ReleaseProgramTest : public ProgramTest {};
 
 // Generous: the program may run under an emulator, many times slower than natively.
@@ -53,6 +53,10 @@ TEST_F(ReleaseProgramTest, DISABLED_TheUnpackedProgramShowsSavesAndEnds) {
     EXPECT_TRUE(
         WaitFor([&] { return SameRecords(ReadFileBytes(run.DataFile(".DAT")), pastedNotes); }, kPatienceMs))
         << "the paste is not saved";
+
+    // The help that ships beside it, by the note's key.
+    PostMessageW(first, WM_COMMAND, IDM_HELP_TOPICS, 0);
+    EXPECT_NE(run.WaitForHelpViewer(kPatienceMs), nullptr) << "the shipped help does not open";
 
     PostMessageW(main, WM_COMMAND, IDM_EXIT, 0);
     const HWND question = run.WaitForDialog(kExitCaption, kPatienceMs);
