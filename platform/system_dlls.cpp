@@ -57,12 +57,16 @@ INT_PTR RunPropertySheet(const PROPSHEETHEADERW *header) {
 }
 
 // Loaded only when Help is first chosen, and kept: the help window lives on after the call.
-static HMODULE HtmlHelpControl() {
-    static const HMODULE module = LoadByFullSystemPath(L"hhctrl.ocx");
-    return module;
-}
+static HMODULE htmlHelpControl;
+using HtmlHelpFunction = HWND(WINAPI *)(HWND, LPCWSTR, UINT, DWORD_PTR);
 
 HWND OpenHtmlHelp(HWND owner, const wchar_t *path) {
-    const auto show = ProcOf<HWND(WINAPI *)(HWND, LPCWSTR, UINT, DWORD_PTR)>(HtmlHelpControl(), "HtmlHelpW");
+    if (!htmlHelpControl) htmlHelpControl = LoadByFullSystemPath(L"hhctrl.ocx");
+    const auto show = ProcOf<HtmlHelpFunction>(htmlHelpControl, "HtmlHelpW");
     return show ? show(owner, path, HH_DISPLAY_TOC, 0) : nullptr;
+}
+
+void CloseHtmlHelp() {
+    const auto close = ProcOf<HtmlHelpFunction>(htmlHelpControl, "HtmlHelpW");
+    if (close) close(nullptr, nullptr, HH_CLOSE_ALL, 0);
 }

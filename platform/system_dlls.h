@@ -20,3 +20,6 @@ INT_PTR RunPropertySheet(const PROPSHEETHEADERW *header);
 // The HTML Help viewer on the file, showing its contents and index, owned by the window; null when
 // the file cannot be shown or the system has no HTML Help.
 HWND OpenHtmlHelp(HWND owner, const wchar_t *path);
+// Closes every help window that OpenHtmlHelp opened, as HTML Help asks of its host before it
+// ends; nothing when Help was never chosen.
+void CloseHtmlHelp();

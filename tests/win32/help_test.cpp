@@ -38,6 +38,13 @@ TEST_F(HelpTest, HelpOpensTheHtmlHelpFileBesideTheProgramOnItsContents) {
     PostMessageW(note, WM_COMMAND, IDM_HELP_TOPICS, 0);
     EXPECT_NE(run.WaitForHelpViewer(), nullptr) << "no HTML Help window listing the contents";
     EXPECT_EQ(run.WaitForDialog(ERROR_CAPTION, 500), nullptr);
+
+    // The program still ends as it should with its help open.
+    PostMessageW(note, WM_COMMAND, IDM_EXIT, 0);
+    const HWND question = run.WaitForDialog(SJ_EXIT_CONFIRM);
+    ASSERT_NE(question, nullptr);
+    PostMessageW(question, WM_COMMAND, IDYES, 0);
+    EXPECT_EQ(run.WaitForExit(), 0);
 }
 
 TEST_F(HelpTest, WithoutAHelpFileTheMessageNamesTheFileLookedFor) {

@@ -1,4 +1,5 @@
 #include "tests/win32/harness.h"
+#include "tests/sjis_words.h"
 
 #include "res/resource.h"
 
@@ -13,7 +14,6 @@ class ReleaseProgramTest : public ProgramTest {};
 
 // Generous: the program may run under an emulator, many times slower than natively.
 constexpr DWORD kPatienceMs = 60000;
-static const char kExitCaption[] = "\x8f\x49\x97\xb9\x8a\x6d\x94\x46"; // 終了確認
 
 TEST_F(ReleaseProgramTest, DISABLED_TheUnpackedProgramShowsSavesAndEnds) {
     const wchar_t *folder = _wgetenv(L"TAVLO_UNPACKED");
@@ -59,7 +59,7 @@ TEST_F(ReleaseProgramTest, DISABLED_TheUnpackedProgramShowsSavesAndEnds) {
     EXPECT_NE(run.WaitForHelpViewer(kPatienceMs), nullptr) << "the shipped help does not open";
 
     PostMessageW(main, WM_COMMAND, IDM_EXIT, 0);
-    const HWND question = run.WaitForDialog(kExitCaption, kPatienceMs);
+    const HWND question = run.WaitForDialog(SJ_EXIT_CONFIRM, kPatienceMs);
     ASSERT_NE(question, nullptr);
     PostMessageW(question, WM_COMMAND, IDYES, 0);
     EXPECT_EQ(run.WaitForExit(kPatienceMs), 0);
