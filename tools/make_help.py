@@ -2,7 +2,7 @@
 """Builds the HTML Help file tavlo.chm from the sources in help/ with chmcmd (Debian's fp-utils).
 
 The sources are UTF-8; the help is compiled in Shift-JIS, the code page of its language (Japanese,
-0x411), because the viewer reads the contents, the index and the window caption in that code page.
+0x411), because the viewer reads the contents and the index in that code page.
 chmcmd stamps the time of day of the build into two fields; both are set to the release date's
 (midnight, 0), so the same sources always give the same file, byte for byte, as the zip does. The
 project asks for no binary index: chmcmd fills its blocks partly from memory it never clears, so
@@ -27,8 +27,8 @@ RELEASE_TIME_OF_DAY = 0  # milliseconds into the release date, which starts at m
 
 
 def shift_jis(name, text):
-    # The viewer decodes with code page 932 on every system; a character that would come back as
-    # another one is not let through.
+    # The help is read as code page 932; a character that would come back as another one is not
+    # let through.
     data = text.encode("cp932", errors="replace")
     if data.decode("cp932") != text:
         sys.exit(f"help/{name} holds a character that code page 932 does not have")
