@@ -7,6 +7,7 @@
 #include "notes/create_note.h"
 #include "platform/file_error_message.h"
 #include "platform/file_util.h"
+#include "platform/help_viewer.h"
 #include "platform/keyboard.h"
 #include "platform/program.h"
 #include "platform/program_files.h"
@@ -220,10 +221,8 @@ static bool WrapCommand(HWND window) {
     return true;
 }
 
-// The help file lies beside the program with the extension .HLP; the viewer opens on its
-// contents and index.
 static bool HelpCommand(HWND window) {
-    WinHelpW(window, helpPath, HELP_FINDER, 0);
+    ShowHelp(window);
     return false;
 }
 

@@ -150,6 +150,7 @@ static int RunMessageLoop() {
 
 static void Shutdown() {
     StopWatchingFiles();
+    CloseHtmlHelp(); // before the end, as HTML Help asks of the program that opened it
     if (timerMode) KillTimer(nullptr, dateTimer);
     RemoveTrayIcon();
     DestroyWindow(mainWindow);

@@ -181,6 +181,8 @@ void PaintNote(HWND window) {
         if (!GetUpdateRect(window, nullptr, FALSE)) return;
     }
 
+    // Straight into the window's own DC: on a scaled screen Windows sharpens only GDI text and lines
+    // drawn there (the manifest asks for it), never what a memory bitmap holds.
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(window, &ps);
     RECT client;

@@ -10,7 +10,9 @@ constexpr int kHelpPathSize = kPathSize;
 
 extern wchar_t settingsPath[kPathSize], logPath[kPathSize], defaultsPath[kPathSize];
 extern wchar_t notesPath[kNotesPathSize], backupPath[kPathSize];
-extern wchar_t helpPath[kHelpPathSize];
+// The WinHelp file as the menu command names it, and the HTML Help file that ships beside the
+// program, named like the data files.
+extern wchar_t helpPath[kHelpPathSize], htmlHelpPath[kHelpPathSize];
 
-// Derives the five data-file names and the help file name from the program's own path.
+// Derives the five data-file names and the two help file names from the program's own path.
 void DeriveProgramFileNames(const wchar_t *modulePath);

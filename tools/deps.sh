@@ -11,8 +11,8 @@ fonts-ipafont-gothic fonts-ipafont-mincho clang-format"
 packages="$packages xserver-xephyr"
 # The Windows tests also run the same sources built for 64 bits, under 64-bit Wine.
 packages="$packages wine64 g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64"
-# python3 packs the release zip (make dist).
-packages="$packages python3"
+# python3 packs the release zip (make dist); chmcmd (fp-utils) builds the help, tavlo.chm.
+packages="$packages python3 fp-utils"
 
 missing=""
 for p in $packages; do

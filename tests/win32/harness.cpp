@@ -11,6 +11,7 @@
 #include "store/note_table.h"
 #include "tests/sjis_words.h"
 
+#include <commctrl.h>
 #include <shellapi.h>
 
 #include <cstdio>
@@ -436,6 +437,27 @@ HWND ProgramRun::WaitForWindow(const std::function<bool(HWND)> &match, DWORD tim
 HWND ProgramRun::WaitForDialog(const char *caption, DWORD timeoutMs) const {
     return WaitForWindow([caption](HWND w) { return IsWindowVisible(w) && WindowText(w) == caption; },
                          timeoutMs);
+}
+
+static BOOL CALLBACK FindContentsTree(HWND child, LPARAM found) {
+    if (ClassOf(child) != WC_TREEVIEWW) return TRUE;
+    *reinterpret_cast<HWND *>(found) = child;
+    return FALSE;
+}
+
+// The entries of the viewer's contents tree, the pages of collapsed books included.
+static LRESULT ContentsEntries(HWND viewer) {
+    HWND tree = nullptr;
+    EnumChildWindows(viewer, FindContentsTree, reinterpret_cast<LPARAM>(&tree));
+    return tree ? SendMessageW(tree, TVM_GETCOUNT, 0, 0) : 0;
+}
+
+// The viewer's window class has that name on Windows and under Wine alike; its contents are
+// filled in after it is shown.
+HWND ProgramRun::WaitForHelpViewer(DWORD timeoutMs) const {
+    return WaitForWindow(
+        [](HWND w) { return ClassOf(w) == L"HH Parent" && IsWindowVisible(w) && ContentsEntries(w) > 1; },
+        timeoutMs);
 }
 
 int ProgramRun::WaitForExit(DWORD timeoutMs) {

@@ -129,6 +129,9 @@ public:
     HWND WaitForWindow(const std::function<bool(HWND)> &match, DWORD timeoutMs = 10000) const;
     // Finds a top-level dialog of the process with the caption; null after the timeout.
     HWND WaitForDialog(const char *caption, DWORD timeoutMs = 10000) const;
+    // The platform's HTML Help window of the process once its contents are listed; null after the
+    // timeout.
+    HWND WaitForHelpViewer(DWORD timeoutMs = 10000) const;
     HWND MainWindow() const;
     // Waits until start-up is over and the program's message loop answers.
     bool WaitUntilRunning(DWORD timeoutMs = 15000) const;
