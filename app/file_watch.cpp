@@ -17,7 +17,8 @@ static volatile LONG noticePending;
 static DWORD WINAPI WatchFolder(void *change) {
     const HANDLE waits[2] = {stopEvent, change};
     while (WaitForMultipleObjects(2, waits, FALSE, INFINITE) == WAIT_OBJECT_0 + 1) {
-        if (InterlockedExchange(&noticePending, 1) == 0) PostMessageW(mainWindow, kFolderChangedMessage, 0, 0);
+        if (InterlockedExchange(&noticePending, 1) == 0)
+            PostMessageW(mainWindow, kFolderChangedMessage, 0, 0);
         if (!WatchNextChange(change)) break;
     }
     StopWatching(change);

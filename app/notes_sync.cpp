@@ -118,7 +118,8 @@ static void Follow(const NoteRecord &record) {
     const HWND window = NoteWindowOf(record);
     const int index = FindNote(window);
     if (!window || index >= noteCount) return;
-    SetWindowPos(window, nullptr, record.x, record.y, record.width, record.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(window, nullptr, record.x, record.y, record.width, record.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
     KeepStoredSize(NoteTable[index], window, record.width, record.height);
     SetDisplayMode(window, ModeOf(record));
     RepaintNote(window);

@@ -6,14 +6,32 @@ static ULONGLONG Join(DWORD high, DWORD low) {
     return static_cast<ULONGLONG>(high) << 32 | low;
 }
 
-// Asks for attributes only, which no writer's sharing mode refuses.
+FileLook LookAtOpenFile(HANDLE file) {
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!GetFileInformationByHandle(file, &info) || (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        return {false, 0, 0, 0};
+    const FILETIME &t = info.ftLastWriteTime;
+    return {true, Join(info.nFileSizeHigh, info.nFileSizeLow), Join(t.dwHighDateTime, t.dwLowDateTime),
+            Join(info.nFileIndexHigh, info.nFileIndexLow) ^ info.dwVolumeSerialNumber};
+}
+
+// Opened for its attributes only, which no writer's sharing mode refuses; where even that is
+// refused, the attributes by name, without the file's identity.
 FileLook LookAtFile(const wchar_t *path) {
+    const HANDLE file =
+        CreateFileW(path, FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+        const FileLook look = LookAtOpenFile(file);
+        CloseHandle(file);
+        if (look.exists) return look;
+    }
     WIN32_FILE_ATTRIBUTE_DATA data;
     if (!GetFileAttributesExW(path, GetFileExInfoStandard, &data) ||
         (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-        return {false, 0, 0};
+        return {false, 0, 0, 0};
     const FILETIME &t = data.ftLastWriteTime;
-    return {true, Join(data.nFileSizeHigh, data.nFileSizeLow), Join(t.dwHighDateTime, t.dwLowDateTime)};
+    return {true, Join(data.nFileSizeHigh, data.nFileSizeLow), Join(t.dwHighDateTime, t.dwLowDateTime), 0};
 }
 
 // The folder with its last separator, so that a file at a drive's root gives "C:\".

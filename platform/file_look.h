@@ -9,12 +9,18 @@ struct FileLook {
     bool exists;
     ULONGLONG size;
     ULONGLONG written; // last write time, in the platform's 100 ns units
+    // Which file on its volume: a file replaced whole (a scratch file renamed over it, as this
+    // program and most sync tools save) is another file, even when its size is the same and its
+    // time falls in the same tick of the file system's clock, which may be 15 ms long.
+    ULONGLONG identity;
 };
 
 FileLook LookAtFile(const wchar_t *path);
+// The look of a file this program holds open: what it wrote, whoever replaces it afterwards.
+FileLook LookAtOpenFile(HANDLE file);
 
 inline bool operator==(const FileLook &a, const FileLook &b) {
-    return a.exists == b.exists && a.size == b.size && a.written == b.written;
+    return a.exists == b.exists && a.size == b.size && a.written == b.written && a.identity == b.identity;
 }
 inline bool operator!=(const FileLook &a, const FileLook &b) {
     return !(a == b);

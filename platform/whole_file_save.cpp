@@ -100,7 +100,7 @@ static void DiscardScratch(HANDLE scratch) {
 // it has become the file, no other process (another copy of the program sharing the folder) can
 // write, replace or remove it, and a copy that tries its name takes the next one. Readers of the
 // file are never kept out.
-DWORD ReplaceWholeFileBytes(const wchar_t *path, const void *bytes, DWORD size) {
+DWORD ReplaceWholeFileBytes(const wchar_t *path, const void *bytes, DWORD size, FileLook *written) {
     if (const DWORD held = HeldReason(path)) return held;
     for (const wchar_t *suffix : kScratchSuffixes) {
         const std::wstring name = std::wstring(path) + suffix;
@@ -117,6 +117,7 @@ DWORD ReplaceWholeFileBytes(const wchar_t *path, const void *bytes, DWORD size) 
             DiscardScratch(scratch);
             return error;
         }
+        if (written) *written = LookAtOpenFile(scratch);
         CloseHandle(scratch);
         RemoveScratchFiles(path);
         return 0;
@@ -127,6 +128,7 @@ DWORD ReplaceWholeFileBytes(const wchar_t *path, const void *bytes, DWORD size) 
                               FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, nullptr);
     if (file == INVALID_HANDLE_VALUE) return LastFailure();
     const DWORD error = WriteAndFlush(file, bytes, size);
+    if (written) *written = LookAtOpenFile(file);
     CloseHandle(file);
     if (!error) RemoveScratchFiles(path);
     return error;

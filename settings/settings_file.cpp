@@ -18,10 +18,10 @@ static std::string settingsBase;
 static SettingValues baseValues;
 static FileLook settingsLook;
 
-static void TakeAsBase(const std::string &file) {
+static void TakeAsBase(const std::string &file, const FileLook &look) {
     settingsBase = file;
     baseValues = CurrentSettingValues();
-    settingsLook = LookAtFile(settingsPath);
+    settingsLook = look;
 }
 
 void ForgetSettingsBase() {
@@ -34,12 +34,13 @@ void LoadSettings() {
     // Without a file nothing is read: every variable keeps its built-in value.
     if (!FileExists(settingsPath)) {
         CreateEmptyFileIfMissing(settingsPath);
-        TakeAsBase("");
+        TakeAsBase("", LookAtFile(settingsPath));
         return;
     }
     // A file held by another program a moment is waited for. One that stays unreadable keeps the
     // user's settings only if it is not written over with the built-in values, so it is left alone.
     std::string file;
+    const FileLook look = LookAtFile(settingsPath); // first, as the notes file is looked at
     if (const DWORD error = ReadWholeFileWaiting(settingsPath, file)) {
         KeepFileUnwritten(settingsPath, error);
         ShowFileErrorMessage(settingsPath, "この設定ファイルを読み込めません.", error,
@@ -47,7 +48,7 @@ void LoadSettings() {
         return;
     }
     ReadSettingKeys(file);
-    TakeAsBase(file);
+    TakeAsBase(file, look);
 }
 
 // A key that another writer changed and this copy did not takes their value, here too.
@@ -59,8 +60,10 @@ static void TakeInTheirKeys(const std::string &theirs) {
 
 static DWORD WriteKeysInto(std::string &file) {
     WriteSettingKeys(file);
-    const DWORD error = ReplaceWholeFileBytes(settingsPath, file.data(), static_cast<DWORD>(file.size()));
-    if (!error) TakeAsBase(file);
+    FileLook written;
+    const DWORD error =
+        ReplaceWholeFileBytes(settingsPath, file.data(), static_cast<DWORD>(file.size()), &written);
+    if (!error) TakeAsBase(file, written);
     return error;
 }
 
@@ -88,7 +91,7 @@ void TakeInSettingsFile() {
     TakeInTheirKeys(file);
     // Written only when this copy has keys of its own to add, so that two copies settle.
     if (CurrentSettingValues() == ReadSettingValues(file, baseValues)) {
-        TakeAsBase(file);
+        TakeAsBase(file, look);
         return;
     }
     ReportSaveOutcome(settingsPath, WriteKeysInto(file));

@@ -35,7 +35,8 @@ static DWORD ReadNotesBytes(std::string &bytes, bool &exists) {
     if (!error && size.QuadPart > 0) {
         bytes.resize(static_cast<size_t>(size.QuadPart));
         DWORD read = 0;
-        if (!ReadFile(file, &bytes[0], static_cast<DWORD>(bytes.size()), &read, nullptr)) error = LastFailure();
+        if (!ReadFile(file, &bytes[0], static_cast<DWORD>(bytes.size()), &read, nullptr))
+            error = LastFailure();
         bytes.resize(read);
     }
     CloseHandle(file);
@@ -65,7 +66,8 @@ static DWORD ReadNotesFile(NoteRecord *table, int &records, bool &beyondLimit, s
     return 0;
 }
 
-static DWORD ReadNotesFileWithRetries(NoteRecord *table, int &records, bool &beyondLimit, std::string &bytes) {
+static DWORD ReadNotesFileWithRetries(NoteRecord *table, int &records, bool &beyondLimit,
+                                      std::string &bytes) {
     return RetryRead([&] { return ReadNotesFile(table, records, beyondLimit, bytes); });
 }
 
@@ -99,10 +101,12 @@ static std::wstring FullCopyPath() {
 bool LoadNotesFile() {
     notesFileBeyondLimit = false;
     std::string bytes;
+    // Looked at first: a change made while it is read then shows as one at the next look.
+    const FileLook look = LookAtFile(notesPath);
     if (ReportedUnreadable(ReadNotesFileWithRetries(NoteTable, recordsToSave, notesFileBeyondLimit, bytes)))
         return false;
     notesBase = bytes;
-    notesLook = LookAtFile(notesPath);
+    notesLook = look;
     if (!notesFileBeyondLimit) return true;
     // The records past the 99th are dropped by the first save, so the whole file is kept first.
     if (CopyFileW(notesPath, FullCopyPath().c_str(), FALSE)) return true;
@@ -112,7 +116,8 @@ bool LoadNotesFile() {
 }
 
 bool KeepWholeNotes(const std::string &bytes) {
-    const DWORD error = ReplaceWholeFileBytes(FullCopyPath().c_str(), bytes.data(), static_cast<DWORD>(bytes.size()));
+    const DWORD error =
+        ReplaceWholeFileBytes(FullCopyPath().c_str(), bytes.data(), static_cast<DWORD>(bytes.size()));
     ReportSaveOutcome(FullCopyPath().c_str(), error);
     return error == 0;
 }
@@ -147,9 +152,10 @@ static bool AnyNoteHasText() {
 void SaveNotesFile() {
     const int records = recordsToSave < 0 ? 0 : recordsToSave;
     const DWORD size = AnyNoteHasText() ? static_cast<DWORD>(records) * sizeof(NoteRecord) : 0;
-    const DWORD error = ReplaceWholeFileBytes(notesPath, NoteTable, size);
+    FileLook written;
+    const DWORD error = ReplaceWholeFileBytes(notesPath, NoteTable, size, &written);
     ReportSaveOutcome(notesPath, error);
     if (error) return;
     notesBase.assign(reinterpret_cast<const char *>(NoteTable), size);
-    notesLook = LookAtFile(notesPath);
+    notesLook = written;
 }

@@ -63,11 +63,24 @@ static std::string Describe(const NotesMerge &merge, const Table &theirs, const 
     return out.substr(0, out.size() - !out.empty());
 }
 
+// A merge case: the tables in the words Parse reads, the merged table as Describe tells it, and
+// whether the result has to be written.
+struct Case {
+    const char *what, *base, *theirs, *ours, *merged;
+    bool write;
+};
+
+template <size_t N> static void CheckMerges(const Case (&cases)[N]) {
+    for (const Case &c : cases) {
+        const Table base = Parse(c.base, 0x1000), theirs = Parse(c.theirs, 0x2000),
+                    ours = Parse(c.ours, 0x3000);
+        const NotesMerge merge = MergeNotes(base.records, theirs.records, ours.records, ours.pinned);
+        EXPECT_EQ(Describe(merge, theirs, ours), c.merged) << c.what;
+        EXPECT_EQ(merge.differsFromTheirs, c.write) << c.what;
+    }
+}
+
 TEST(NoteMerge, ThreeWaysRecordByRecord) {
-    struct Case {
-        const char *what, *base, *theirs, *ours, *merged;
-        bool write;
-    };
     const Case cases[] = {
         {"unchanged here: theirs as it is, in their order", "a b c", "c a d", "a b c", "c a +d -b", false},
         {"added there", "a b", "a b c", "a b x", "a b x +c", true},
@@ -87,22 +100,12 @@ TEST(NoteMerge, ThreeWaysRecordByRecord) {
         {"emptied there, added here", "a b", "", "a b x", "x -a -b", true},
         {"first file there", "", "a b", "x", "x +a +b", true},
     };
-    for (const Case &c : cases) {
-        const Table base = Parse(c.base, 0x1000), theirs = Parse(c.theirs, 0x2000),
-                    ours = Parse(c.ours, 0x3000);
-        const NotesMerge merge = MergeNotes(base.records, theirs.records, ours.records, ours.pinned);
-        EXPECT_EQ(Describe(merge, theirs, ours), c.merged) << c.what;
-        EXPECT_EQ(merge.differsFromTheirs, c.write) << c.what;
-    }
+    CheckMerges(cases);
 }
 
 // Equal records are counted: what was removed or added there is removed or added that often.
 // Of equal notes of ours, pinned ones are kept first; of theirs, the last ones are the new ones.
 TEST(NoteMerge, EqualRecordsAndPinnedOnes) {
-    struct Case {
-        const char *what, *base, *theirs, *ours, *merged;
-        bool write;
-    };
     const Case cases[] = {
         {"pinned, removed there, unchanged here: kept after theirs", "a b", "a", "a b*", "a b*", true},
         {"pinned, moved there: kept, and the move is a note of its own", "a b", "a b2", "a b*", "a +b2 b*",
@@ -119,13 +122,7 @@ TEST(NoteMerge, EqualRecordsAndPinnedOnes) {
         {"two equal notes added there, one here", "a", "a e e", "a e", "a e +e", false},
         {"two changed there from one note: the first follows", "a b", "a b2 b3", "a b", "a +b2/b +b3", false},
     };
-    for (const Case &c : cases) {
-        const Table base = Parse(c.base, 0x1000), theirs = Parse(c.theirs, 0x2000),
-                    ours = Parse(c.ours, 0x3000);
-        const NotesMerge merge = MergeNotes(base.records, theirs.records, ours.records, ours.pinned);
-        EXPECT_EQ(Describe(merge, theirs, ours), c.merged) << c.what;
-        EXPECT_EQ(merge.differsFromTheirs, c.write) << c.what;
-    }
+    CheckMerges(cases);
 }
 
 // The table the shell takes: kept notes are ours, with our window handles; new ones are theirs.

@@ -326,6 +326,14 @@ std::string MessageBoxText(HWND box) {
     return ControlText(box, 0xFFFF);
 }
 
+// ---- Mouse ----
+
+void SendMouse(HWND window, UINT message, int screenX, int screenY) {
+    POINT p = {screenX, screenY};
+    ScreenToClient(window, &p);
+    SendMessageA(window, message, message == WM_MOUSEMOVE ? 0 : MK_LBUTTON, MAKELPARAM(p.x, p.y));
+}
+
 // ---- Pixels ----
 
 COLORREF PixelAt(HWND window, int x, int y) {
@@ -412,12 +420,6 @@ HWND ProgramRun::MainWindow() const {
     return found.empty() ? nullptr : found.front();
 }
 
-HWND ProgramRun::NoteWithText(const std::string &text) const {
-    for (HWND note : NoteWindows())
-        if (WindowText(note) == SJ_TAVLO " - " + text) return note;
-    return nullptr;
-}
-
 bool ProgramRun::WaitForNotes(size_t count, DWORD timeoutMs) const {
     return WaitFor([&] { return NoteWindows().size() == count; }, timeoutMs);
 }
@@ -432,6 +434,15 @@ HWND ProgramRun::WaitForWindow(const std::function<bool(HWND)> &match, DWORD tim
         },
         timeoutMs);
     return found;
+}
+
+HWND ProgramRun::NoteWithText(const std::string &text, DWORD timeoutMs) const {
+    const std::string title = SJ_TAVLO " - " + text;
+    return WaitForWindow(
+        [&](HWND w) {
+            return ClassOf(w) == kWindowClassName && IsWindowVisible(w) && WindowText(w) == title;
+        },
+        timeoutMs);
 }
 
 HWND ProgramRun::WaitForDialog(const char *caption, DWORD timeoutMs) const {

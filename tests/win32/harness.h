@@ -103,6 +103,11 @@ std::string ControlText(HWND dialog, int id);
 // The text of the message box's message (its static control).
 std::string MessageBoxText(HWND box);
 
+// ---- Mouse ----
+// Sends a mouse message with a screen point, converted to the window's client coordinates as the
+// platform would deliver it.
+void SendMouse(HWND window, UINT message, int screenX, int screenY);
+
 // ---- Pixels ----
 COLORREF PixelAt(HWND window, int x, int y);
 
@@ -139,11 +144,9 @@ public:
     // Waits for the process to end; returns its exit status, or -1 after the timeout.
     int WaitForExit(DWORD timeoutMs = 15000);
     void Kill();
-    // Stops and restarts the program's window thread: what is posted meanwhile waits in its queue.
-    void Pause() const { SuspendThread(info_.hThread); }
-    void Resume() const { ResumeThread(info_.hThread); }
-    // The visible note whose text (as its title shows it) is this, or null.
-    HWND NoteWithText(const std::string &text) const;
+    // The visible note whose text (as its title shows it) is this, waiting for it a while (a note
+    // is hidden for a moment while its display mode is applied); null after the timeout.
+    HWND NoteWithText(const std::string &text, DWORD timeoutMs = 10000) const;
     DWORD ProcessId() const { return info_.dwProcessId; }
 
 private:

@@ -22,18 +22,13 @@ protected:
         }
         if (monitors < 2) GTEST_SKIP() << "one monitor only";
     }
-    static void Mouse(HWND note, UINT message, int screenX, int screenY) {
-        POINT p = {screenX, screenY};
-        ScreenToClient(note, &p);
-        SendMessageA(note, message, message == WM_MOUSEMOVE ? 0 : MK_LBUTTON, MAKELPARAM(p.x, p.y));
-    }
 };
 
 TEST_F(SeveralMonitorsTest, ANoteIsDraggedOntoTheSecondMonitor) {
     const HWND note = OpenNote(MakeRecord(600, 100, 200, 60, "drag"));
-    Mouse(note, WM_LBUTTONDOWN, 610, 110);
-    Mouse(note, WM_MOUSEMOVE, 1050, 130);
-    Mouse(note, WM_LBUTTONUP, 1050, 130);
+    SendMouse(note, WM_LBUTTONDOWN, 610, 110);
+    SendMouse(note, WM_MOUSEMOVE, 1050, 130);
+    SendMouse(note, WM_LBUTTONUP, 1050, 130);
     EXPECT_EQ(WindowRectOf(note).left, 1040);
     EXPECT_EQ(NoteTable[0].x, 1040);
     EXPECT_EQ(NoteTable[0].y, 120);

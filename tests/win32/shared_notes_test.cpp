@@ -33,8 +33,13 @@ protected:
         }
         return texts;
     }
-    static bool Shows(const ProgramRun &run, const std::set<std::string> &texts) {
-        return WaitFor([&] { return TextsShown(run) == texts; }, 15000);
+    static testing::AssertionResult Shows(const ProgramRun &run, const std::set<std::string> &texts) {
+        if (WaitFor([&] { return TextsShown(run) == texts; }, 15000)) return testing::AssertionSuccess();
+        std::string shown;
+        for (const std::string &text : TextsShown(run))
+            shown += "\"" + text + "\" ";
+        return testing::AssertionFailure()
+               << "shows " << shown << "(" << run.NoteWindows().size() << " notes)";
     }
     // Pastes the text into the run's note with that text, as the user would.
     static void Paste(const ProgramRun &run, const std::string &into, const std::string &text) {
@@ -50,8 +55,9 @@ protected:
 };
 
 // Copies 1 and 2 in one folder, 2 with /W. A note made in each shows in the other; one peeled
-// off in 1 goes from 2; one changed in both at once is kept in both versions; when they are done
-// the file holds everything and neither writes it again while idle.
+// off in 1 goes from 2; one changed in both at once is kept in both versions, and not taken away
+// while its memo is open; when they are done the file holds everything and neither writes it
+// again while idle.
 TEST_F(SharedNotesTest, TwoCopiesInOneFolderMergeEachOthersChanges) {
     ProgramRun one;
     ProgramRun two(one);
@@ -68,13 +74,15 @@ TEST_F(SharedNotesTest, TwoCopiesInOneFolderMergeEachOthersChanges) {
     PostMessageW(one.NoteWithText(""), WM_COMMAND, IDM_PEEL_OFF, 0);
     ASSERT_TRUE(Shows(two, {"shared", "made in 1"})) << "peeled off in copy 1";
 
-    // Copy 2 takes its paste before it can see copy 1's.
-    two.Pause();
-    PostMessageW(two.NoteWithText("shared"), WM_COMMAND, IDM_PASTE, 0);
+    // The note is changed in copy 2's memo while copy 1 changes it too: the note stays in copy 2
+    // while its memo is open, and both versions are kept.
+    PostMessageW(two.NoteWithText("shared"), WM_COMMAND, IDM_MEMO_INPUT, 0);
+    const HWND memo = two.WaitForDialog(SJ_MEMO_INPUT);
+    ASSERT_NE(memo, nullptr);
+    SetDlgItemTextW(memo, IDC_MEMO_EDIT, L"changed in 2");
     Paste(one, "shared", "changed in 1");
-    ASSERT_TRUE(WaitFor([&] { return TextsIn(one.DataFile(".DAT")).count("changed in 1") == 1; }));
-    PutOnClipboard("changed in 2");
-    two.Resume();
+    ASSERT_TRUE(Shows(two, {"shared", "made in 1", "changed in 1"}));
+    PressButton(memo, IDOK);
     const std::set<std::string> all = {"changed in 1", "changed in 2", "made in 1"};
     EXPECT_TRUE(Shows(one, all));
     EXPECT_TRUE(Shows(two, all));
@@ -107,15 +115,16 @@ private:
             CopyIfChanged(b_, a_, seenB, seenA);
         }
     }
-    // Through a file of its own renamed over the other, as a sync client replaces a file.
+    // Through a file of its own renamed over the other, as a sync client replaces a file; while the
+    // other side refuses, it is tried again.
     static void CopyIfChanged(const std::wstring &from, const std::wstring &to, std::string &seenFrom,
                               std::string &seenTo) {
         const std::string bytes = ReadFileBytes(from);
         if (bytes == seenFrom) return;
-        seenFrom = seenTo = bytes;
         Sleep(200);
         WriteFileBytes(to + L".sync", bytes);
-        MoveFileExW((to + L".sync").c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING);
+        if (!MoveFileExW((to + L".sync").c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING)) return;
+        seenFrom = seenTo = bytes;
     }
     std::wstring a_, b_;
     std::atomic<bool> running_{true};

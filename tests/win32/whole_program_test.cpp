@@ -318,8 +318,12 @@ TEST_F(WholeProgramTest, NoNotesFileContentCrashesTheProgram) {
                        junk.substr(0, 3000) +
                            "\r\n[" SJ_OTHERS "]\r\n" SJ_BACKGROUND "BMP=" + Narrow(run.Folder()) + "\r\n");
         ASSERT_TRUE(run.Start());
-        // A file of more than 99 records shows the limit message for the extra notes, if any.
-        if (HWND box = run.WaitForDialog(ERROR_CAPTION, 500)) PostMessageA(box, WM_COMMAND, IDOK, 0);
+        // A file of more than 99 records shows the limit message once its notes are open.
+        if (size / sizeof(NoteRecord) > 99) {
+            const HWND box = run.WaitForDialog(ERROR_CAPTION, 120000);
+            ASSERT_NE(box, nullptr) << "size " << size;
+            PostMessageA(box, WM_COMMAND, IDOK, 0);
+        }
         EXPECT_TRUE(run.WaitUntilRunning(30000)) << "size " << size;
         EXPECT_TRUE(run.Running()) << "size " << size;
     }
