@@ -100,6 +100,7 @@ static void FillTables(const std::vector<MergedNote> &notes) {
         if (!notes[i].needsWindow) continue;
         slotOf[i] = noteCount;
         NoteTable[noteCount] = notes[i].record;
+        std::memset(&UndoTable[noteCount], 0, sizeof(NoteRecord)); // nothing to undo yet
         CreateNote(nullptr, 0);
     }
     std::vector<NoteRecord> records(notes.size()), undo(notes.size());

@@ -44,9 +44,10 @@ TEST_F(ReleaseProgramTest, DISABLED_TheUnpackedProgramShowsSavesAndEnds) {
         << "the two saved notes are not shown at their places";
     ASSERT_TRUE(WaitFor([&] { return TrayHoldsIcon(main); }, kPatienceMs));
 
-    // Japanese text whose 表 has the trail byte 0x5C in Shift-JIS; saved at once.
+    // Japanese text whose 表 has the trail byte 0x5C in Shift-JIS, from a program of another code
+    // page, so the Unicode text is taken; saved at once.
     const std::wstring pasted = L"\x8CBC\x308A\x4ED8\x3051\x8868\x793A"; // 貼り付け表示
-    PutOnClipboard("other bytes", &pasted);
+    PutOnClipboard("other bytes", &pasted, 0x0409);
     PostMessageW(first, WM_COMMAND, IDM_PASTE, 0);
     const std::string pastedNotes =
         RecordImage(30, 40, 200, 60, "\x93\x5c\x82\xe8\x95\x74\x82\xaf\x95\x5c\x8e\xa6") + second;
