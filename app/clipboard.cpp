@@ -61,25 +61,52 @@ static void TakeText(HWND window, const char *text, size_t blockSize) {
     RepaintNote(window);
 }
 
-// Unicode text becomes Shift-JIS, a character without a code there what the conversion makes of
-// it, and is cut at 1023 bytes on a character boundary.
-static void TakeUnicodeText(HWND window, const wchar_t *text, size_t blockSize) {
-    const std::string narrow = Narrow(text, wcsnlen(text, blockSize / sizeof(wchar_t)));
-    TakeText(window, narrow.c_str(), WholeCharactersWithin(narrow.data(), narrow.size(), kMaxTextBytes));
+// Shift-JIS bytes, cut at 1023 bytes on a character boundary.
+static void TakeShiftJisText(HWND window, const char *text, size_t blockSize) {
+    TakeText(window, text, WholeCharactersWithin(text, strnlen(text, blockSize), kMaxTextBytes));
 }
 
-// Unicode text when it is offered, else the bytes of plain text.
+// Unicode text becomes Shift-JIS, a character without a code there what the conversion makes of
+// it.
+static void TakeUnicodeText(HWND window, const wchar_t *text, size_t blockSize) {
+    const std::string narrow = Narrow(text, wcsnlen(text, blockSize / sizeof(wchar_t)));
+    TakeShiftJisText(window, narrow.c_str(), narrow.size() + 1);
+}
+
+// True when the clipboard's plain text is in Shift-JIS: its locale's code page is 932, as this
+// program and every Japanese program put it there.
+static bool PlainTextIsShiftJis() {
+    HANDLE data = GetClipboardData(CF_LOCALE);
+    const auto *locale = data ? static_cast<const LCID *>(GlobalLock(data)) : nullptr;
+    if (!locale) return false;
+    const LCID lcid = GlobalSize(data) >= sizeof(LCID) ? *locale : 0;
+    GlobalUnlock(data);
+    DWORD codePage = 0;
+    return lcid &&
+           GetLocaleInfoW(lcid, LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER,
+                          reinterpret_cast<LPWSTR>(&codePage), sizeof codePage / sizeof(wchar_t)) &&
+           codePage == 932;
+}
+
+// The Shift-JIS bytes themselves when the clipboard has them: through UTF-16 some codes would come
+// back as others (the NEC and IBM duplicates). Otherwise Unicode text when it is offered, else
+// the bytes of plain text.
+static UINT PasteFormat() {
+    const bool plain = IsClipboardFormatAvailable(CF_TEXT);
+    if (plain && PlainTextIsShiftJis()) return CF_TEXT;
+    if (IsClipboardFormatAvailable(CF_UNICODETEXT)) return CF_UNICODETEXT;
+    return plain ? CF_TEXT : 0;
+}
+
 int PasteNoteText(HWND window) {
     if (!OpenClipboard(window)) return 0;
-    const UINT format = IsClipboardFormatAvailable(CF_UNICODETEXT) ? CF_UNICODETEXT
-                        : IsClipboardFormatAvailable(CF_TEXT)      ? CF_TEXT
-                                                                   : 0;
+    const UINT format = PasteFormat();
     HANDLE data = format ? GetClipboardData(format) : nullptr;
     if (const void *text = data ? GlobalLock(data) : nullptr) {
         if (format == CF_UNICODETEXT)
             TakeUnicodeText(window, static_cast<const wchar_t *>(text), GlobalSize(data));
         else
-            TakeText(window, static_cast<const char *>(text), GlobalSize(data));
+            TakeShiftJisText(window, static_cast<const char *>(text), GlobalSize(data));
         GlobalUnlock(data);
     }
     CloseClipboard();

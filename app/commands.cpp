@@ -7,6 +7,7 @@
 #include "notes/create_note.h"
 #include "platform/file_error_message.h"
 #include "platform/file_util.h"
+#include "platform/help_viewer.h"
 #include "platform/keyboard.h"
 #include "platform/program.h"
 #include "platform/program_files.h"
@@ -28,19 +29,13 @@ static int NoteIndex(HWND window) {
     return index < noteCount ? index : -1;
 }
 
-// After a dialog: false when the command came from a note that was closed meanwhile, so that
-// nothing more is done on its behalf. The tray (the main window) has no note to lose.
-static bool InvokerStillThere(HWND window) {
-    return window == mainWindow || NoteIndex(window) >= 0;
-}
-
 // Each command returns whether SaveAll is to run after it.
 using CommandFunction = bool (*)(HWND window);
 
 static bool MemoInputCommand(HWND window) {
     if (NoteIndex(window) < 0) return false;
     SendMessageW(window, WM_LBUTTONDBLCLK, 0, 0);
-    return true;
+    return InvokerStillThere(window);
 }
 
 static bool ClearCommand(HWND window) {
@@ -70,8 +65,9 @@ static bool CreateNoteFrom(HWND window) {
 
 static bool NewNoteCommand(HWND window) {
     if (ShiftHeld()) {
-        if (!OpenPropertySheet(window, SheetPages::CreationOnly)) return true;
-        if (!InvokerStillThere(window)) return true; // the sheet may have changed settings
+        const bool applied = OpenPropertySheet(window, SheetPages::CreationOnly);
+        if (!InvokerStillThere(window)) return false;
+        if (!applied) return true; // the sheet may have changed settings all the same
     }
     if (CreateNoteFrom(window) && openInputAtOnce)
         SendMessageW(NoteWindowOf(NoteTable[noteCount - 1]), WM_LBUTTONDBLCLK, 0, 0);
@@ -111,7 +107,10 @@ static void RestoreIntoNewNote(HWND window, const HistoryChoice &choice) {
 static bool HistoryCommand(HWND window) {
     if (!FileExists(logPath)) return false;
     HistoryChoice choice = {};
-    if (!HistoryDialog(window, choice) || !InvokerStillThere(window)) return true;
+    // A dialog that could not be made chooses nothing, as Cancel does.
+    const bool chosen = HistoryDialog(window, choice) == 1;
+    if (!InvokerStillThere(window)) return false;
+    if (!chosen) return true;
     if (choice.restoreToNewNote || noteCount == 0 || window == mainWindow)
         RestoreIntoNewNote(window, choice);
     else
@@ -141,7 +140,7 @@ static bool FileOutputCommand(HWND window) {
 static bool ApplyModeCommand(HWND window, int mode) {
     if (ShiftHeld()) {
         for (int i = 0; i < noteCount; ++i)
-            SetDisplayMode(NoteWindowOf(NoteTable[i]), mode);
+            if (const HWND note = NoteWindowOf(NoteTable[i])) SetDisplayMode(note, mode);
         return true;
     }
     if (NoteIndex(window) < 0) return false;
@@ -166,7 +165,7 @@ static bool TaskbarCommand(HWND window) {
     const bool all = ShiftHeld();
     for (int i = all ? 0 : index; i < (all ? noteCount : index + 1); ++i) {
         NoteTable[i].taskbarFlag = value;
-        SetDisplayMode(NoteWindowOf(NoteTable[i]), ModeOf(NoteTable[i]));
+        if (const HWND note = NoteWindowOf(NoteTable[i])) SetDisplayMode(note, ModeOf(NoteTable[i]));
     }
     return true;
 }
@@ -205,7 +204,11 @@ static bool FontCommand(HWND window) {
 }
 
 static bool ArrangeCommand(HWND window) {
-    if (ShiftHeld() && !OpenPropertySheet(window, SheetPages::ArrangementOnly)) return true;
+    if (ShiftHeld()) {
+        const bool applied = OpenPropertySheet(window, SheetPages::ArrangementOnly);
+        if (!InvokerStillThere(window)) return false;
+        if (!applied) return true;
+    }
     if (noteCount > 0) ArrangeNotes(window);
     return true;
 }
@@ -218,10 +221,8 @@ static bool WrapCommand(HWND window) {
     return true;
 }
 
-// The help file lies beside the program with the extension .HLP; the viewer opens on its
-// contents and index.
 static bool HelpCommand(HWND window) {
-    WinHelpW(window, helpPath, HELP_FINDER, 0);
+    ShowHelp(window);
     return false;
 }
 
@@ -232,12 +233,12 @@ static bool AboutCommand(HWND window) {
 
 static bool DefaultSettingsCommand(HWND window) {
     DefaultSettingsDialog(window);
-    return true;
+    return InvokerStillThere(window);
 }
 
 static bool PropertiesCommand(HWND window) {
     OpenPropertySheet(window, SheetPages::All);
-    return true;
+    return InvokerStillThere(window);
 }
 
 static bool ExitCommand(HWND) {
@@ -245,6 +246,7 @@ static bool ExitCommand(HWND) {
                                       MB_YESNO | MB_ICONQUESTION) != IDYES)
         return false;
     SaveAll();
+    programEnding = true; // dialogs still open end with their notes and must not save the empty table
     while (noteCount != 0)
         CloseNote(noteCount - 1);
     CloseNote(-1);
@@ -285,7 +287,12 @@ void DispatchCommand(HWND window, UINT command) {
     lastCommandWindow = window;
     for (const CommandEntry &entry : kCommands) {
         if (entry.id != command) continue;
-        if (entry.run(window)) SaveAll();
+        bool save;
+        {
+            const NoteHold hold(window); // its dialogs may be up while another writer's notes come in
+            save = entry.run(window);
+        }
+        if (save) SaveAll();
         return;
     }
 }

@@ -11,8 +11,8 @@
 // A stored mode outside 0-2 is applied as it stands: turned into a command id it would run
 // another command.
 static void ReapplyDisplayMode(HWND window) {
+    if (!InvokerStillThere(window)) return; // closed while the memo was up
     const int index = FindNote(window);
-    if (index >= noteCount) return; // closed while the memo was up
     const int mode = ModeOf(NoteTable[index]);
     if (mode <= kModeWallpaper) {
         SendMessageW(window, WM_COMMAND, IDM_MODE_NORMAL + mode, 0);
@@ -28,7 +28,8 @@ void EditNoteMemo(HWND window) {
     if (FindNote(window) >= noteCount) return; // the main window has no text to edit
     char editBuffer[kTextSize];
     std::memcpy(editBuffer, NoteTable[FindNote(window)].text, kTextSize);
-    if (RunMemoInputDialog(window, editBuffer) && FindNote(window) < noteCount) {
+    const NoteHold hold(window);
+    if (RunMemoInputDialog(window, editBuffer) && InvokerStillThere(window)) {
         const int index = FindNote(window);
         if (std::strcmp(NoteTable[index].text, editBuffer) != 0)
             ReplaceNoteText(index, editBuffer);

@@ -2,6 +2,7 @@
 #include "app/startup.h"
 
 #include "app/commands.h"
+#include "app/file_watch.h"
 #include "app/single_instance.h"
 #include "app/splash.h"
 #include "app/switches.h"
@@ -11,6 +12,7 @@
 #include "notes/create_note.h"
 #include "notes/note_mouse.h"
 #include "notes/paint_note.h"
+#include "platform/file_util.h"
 #include "platform/program.h"
 #include "platform/program_files.h"
 #include "platform/system_dlls.h"
@@ -23,6 +25,8 @@
 #include "store/note_table.h"
 #include "store/notes_file.h"
 #include "textio/export_notes.h"
+
+#include <string>
 
 static HANDLE instanceObject;
 static HACCEL accelerators;
@@ -45,6 +49,7 @@ static void ResetStartValues() {
 }
 
 void ResetProgramState() {
+    programEnding = false;
     ResetDefaults();
     ResetStartValues();
     ReleaseBackgroundBitmap();
@@ -53,6 +58,8 @@ void ResetProgramState() {
     ResetDrag();
     ResetExportChoices();
     ForgetSaveFailures();
+    ForgetNotesFileBase();
+    ForgetSettingsBase();
 }
 
 bool RegisterNoteClass() {
@@ -70,6 +77,19 @@ HWND CreateMainWindow() {
     mainWindow = CreateWindowExW(WS_EX_TOOLWINDOW, kWindowClassName, L"" PROGRAM_NAME, WS_OVERLAPPEDWINDOW, 0,
                                  0, 0, 0, nullptr, nullptr, programInstance, nullptr);
     return mainWindow;
+}
+
+// The program's own path, whole however deep its folder lies.
+static std::wstring ModulePath() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, &path[0], static_cast<DWORD>(path.size()));
+        if (length < path.size() || path.size() >= kLongestPath) {
+            path.resize(length < path.size() ? length : path.size());
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
 }
 
 // Opens the loaded records as notes; false when /S finds nothing worth showing.
@@ -130,6 +150,8 @@ static int RunMessageLoop() {
 }
 
 static void Shutdown() {
+    StopWatchingFiles();
+    CloseHtmlHelp(); // before the end, as HTML Help asks of the program that opened it
     if (timerMode) StopDateMacroTimer();
     RemoveTrayIcon();
     DestroyWindow(mainWindow);
@@ -151,10 +173,10 @@ int RunProgram(HINSTANCE instance, char *commandTail) {
         ShowErrorMessage(" メモリを確保できません. ");
         return 0;
     }
-    InitCommonControlsFromSystem();
-    wchar_t modulePath[MAX_PATH + 1] = L"";
-    GetModuleFileNameW(nullptr, modulePath, MAX_PATH);
-    DeriveProgramFileNames(modulePath);
+    // Without them the property sheet and the history cannot open; the program runs on.
+    if (!InitCommonControlsFromSystem())
+        ShowErrorMessage(" コモンコントロールを初期化できません. \n プロパティと履歴は開けません. ");
+    DeriveProgramFileNames(ModulePath().c_str());
     if (!LoadEverything()) return 0;
     ShowSplash();
     if (!RestoreNotes()) {
@@ -164,6 +186,7 @@ int RunProgram(HINSTANCE instance, char *commandTail) {
     recordsToSave = -1;
     BuildNoteMenu();
     accelerators = LoadAcceleratorsW(programInstance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
+    StartWatchingFiles();
     const int status = RunMessageLoop();
     Shutdown();
     return status;

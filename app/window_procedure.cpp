@@ -1,6 +1,7 @@
 #include "app/window_procedure.h"
 
 #include "app/commands.h"
+#include "app/file_watch.h"
 #include "app/memo_edit.h"
 #include "app/save_all.h"
 #include "app/tray_icon.h"
@@ -32,12 +33,18 @@ LRESULT CALLBACK NoteWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_ACTIVATE:
     case WM_MOUSEACTIVATE: return OnNoteActivate(window, message, wParam, lParam);
     case kSettleWallpaperMessage: SettleWallpaper(window); return 0;
+    case kFolderChangedMessage: OnFolderChanged(); return 0;
     case WM_WINDOWPOSCHANGING: KeepWallpaperAtBottom(window, *reinterpret_cast<WINDOWPOS *>(lParam)); break;
     case WM_CAPTURECHANGED: SaveIf(EndDragOnLostCapture(window)); return 0;
     case WM_CANCELMODE: SaveIf(EndDragOnLostCapture(window)); break;
     case WM_DROPFILES: OnDropFiles(wParam); return 0;
     case WM_PAINT: PaintNote(window); return 0;
     case WM_QUERYENDSESSION: SaveAll(); return TRUE;
+    // Only the program's own commands close a note (Alt+F4 or another program would leave its
+    // record without a window); the main window closes as any window does.
+    case WM_CLOSE:
+        if (window != mainWindow) return 0;
+        break;
     case WM_COMMAND: DispatchCommand(window, LOWORD(wParam)); return 0;
     case WM_MOUSEMOVE:
     case WM_LBUTTONDOWN:

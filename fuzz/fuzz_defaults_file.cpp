@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const int width = NewNoteExtent(made.width, kBuiltInWidth);
     const int height = NewNoteExtent(made.height, kBuiltInHeight);
     if (width < kMinNoteExtent || height < kMinNoteExtent) std::abort();
-    CorrectPlacement({made.x, made.y, width, height}, 1024, 768);
+    CorrectPlacement({made.x, made.y, width, height}, ScreenRect{0, 0, 1024, 768});
     EdgeLines(made.backColor, width, height);
     return 0;
 }

@@ -64,7 +64,7 @@ static void DrawAndPlace(const NoteRecord &note) {
     EdgeLines(note.backColor, ClientExtent(note.width), ClientExtent(note.height));
     const NoteRect fitted = {note.x, note.y, NewNoteExtent(note.width, 220), NewNoteExtent(note.height, 66)};
     if (fitted.width < kMinNoteExtent || fitted.height < kMinNoteExtent) std::abort();
-    CorrectPlacement(fitted, 1024, 768);
+    CorrectPlacement(fitted, ScreenRect{0, 0, 1024, 768});
 }
 
 // The sort needs a consistent order: each note equals itself, and swapping two flips the sign.

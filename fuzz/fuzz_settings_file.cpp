@@ -1,8 +1,10 @@
 // Any settings file, read and written back as the program loads and saves it: every key written
-// reads back as written, and writing the same keys a second time changes no byte.
+// reads back as written, and writing the same keys a second time changes no byte. The merge's
+// reading of the file gives what loading it gives.
 #include "settings/profile_number.h"
 #include "settings/profile_text.h"
 #include "settings/settings.h"
+#include "settings/settings_merge.h"
 #include "settings/settings_table.h"
 
 #include <cstdint>
@@ -40,6 +42,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     for (const SettingEntry &entry : kSettingEntries)
         if (entry.variable) *entry.variable = 0;
     ReadSettingKeys(file);
+    SettingValues zero;
+    zero.fill(0);
+    if (ReadSettingValues(file, zero) != CurrentSettingValues()) std::abort();
     WriteSettingKeys(file);
     for (int index : kSettingWriteOrder) {
         const SettingEntry &entry = kSettingEntries[index];

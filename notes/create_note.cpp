@@ -1,6 +1,7 @@
 #include "notes/create_note.h"
 
 #include "notes/note_geometry.h"
+#include "platform/monitors.h"
 #include "platform/program.h"
 #include "platform/wide_text.h"
 #include "settings/defaults.h"
@@ -8,6 +9,7 @@
 #include "store/note_table.h"
 
 #include <cstring>
+#include <vector>
 
 constexpr DWORD kNoteStyle = WS_POPUP | WS_VISIBLE;
 constexpr DWORD kRestoredNoteStyle = WS_POPUP; // shown once its mode is applied
@@ -21,21 +23,25 @@ static void StampCreationTime(NoteRecord &record) {
 }
 
 // A note made from the tray takes its place below the last note; one made from a note, below it.
-static void PlaceBelowReference(NoteRecord &record, HWND source) {
+// Returns the note it was placed from; none, when the template's place stands (a reference without
+// a window, one the platform refused, included).
+static HWND PlaceBelowReference(NoteRecord &record, HWND source) {
     const HWND reference = lastCommandWindow == mainWindow ? NoteWindowOf(NoteTable[noteCount - 1]) : source;
     RECT r;
-    GetWindowRect(reference, &r);
+    if (!GetWindowRect(reference, &r)) return nullptr;
     record.x = r.left;
     record.y = r.bottom + noteSpacing;
     record.width = r.right - r.left;
     record.height = r.bottom - r.top;
+    return reference;
 }
 
-static void PrepareNewRecord(NoteRecord &record, HWND source) {
+// Returns the note the new one was placed from, or none.
+static HWND PrepareNewRecord(NoteRecord &record, HWND source) {
     std::memset(&record, 0, sizeof record);
     ApplyTemplateToRecord(record);
     StampCreationTime(record);
-    if (inheritPosition && noteCount > 0) PlaceBelowReference(record, source);
+    return inheritPosition && noteCount > 0 ? PlaceBelowReference(record, source) : nullptr;
 }
 
 static void InheritFromSource(NoteRecord &record, HWND source) {
@@ -55,14 +61,39 @@ void ShowNoteLimitMessage() {
     ShowErrorMessage(" これ以上 " PROGRAM_NAME "は開けません (^_^;; ");
 }
 
-// A new note is at least 8 x 8 pixels and starts on the screen.
-static void FitNewNote(NoteRecord &record) {
+static ScreenRect ScreenOf(const RECT &r) {
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+// The monitor that a new note is kept on: that of the note it was placed from, else the primary.
+static ScreenRect MonitorFor(HWND reference) {
+    RECT whole;
+    bool primary = true;
+    if (MonitorOfWindow(reference, whole, primary) && !primary) return ScreenOf(whole);
+    return {0, 0, screenWidth, screenHeight};
+}
+
+// A new note is at least 8 x 8 pixels and starts on the monitor of the note it was placed from.
+static void FitNewNote(NoteRecord &record, HWND reference) {
     record.width = NewNoteExtent(record.width, kBuiltInWidth);
     record.height = NewNoteExtent(record.height, kBuiltInHeight);
     const NoteRect placed =
-        CorrectPlacement({record.x, record.y, record.width, record.height}, screenWidth, screenHeight);
+        CorrectPlacement({record.x, record.y, record.width, record.height}, MonitorFor(reference));
     record.x = placed.x;
     record.y = placed.y;
+}
+
+// A restored note that no monitor shows (its monitor was unplugged, say) is moved where the user
+// can reach it; the record takes the new place, so the next save stores it.
+static void BringRestoredNoteIntoReach(NoteRecord &record) {
+    std::vector<MonitorArea> monitors;
+    for (const MonitorRects &m : DisplayMonitors())
+        monitors.push_back({ScreenOf(m.whole), ScreenOf(m.work)});
+    const NoteRect r = BringIntoReach({record.x, record.y, record.width, record.height}, monitors);
+    record.x = r.x;
+    record.y = r.y;
+    record.width = r.width;
+    record.height = r.height;
 }
 
 // A note opened from its record (nothing is inherited then) is made hidden and shown once, in its
@@ -85,8 +116,9 @@ void CreateNote(HWND source, int correct) {
         return;
     }
     NoteRecord &record = NoteTable[noteCount];
-    if (source) PrepareNewRecord(record, source);
-    if (correct) FitNewNote(record);
+    const HWND reference = source ? PrepareNewRecord(record, source) : nullptr;
+    if (correct) FitNewNote(record, reference);
+    if (!source) BringRestoredNoteIntoReach(record);
     const int storedWidth = record.width, storedHeight = record.height;
     // A wallpaper note is shown as a new note is even at start-up: under Wine a window first
     // shown without being activated is mapped anew on top when it is first activated.
@@ -132,6 +164,12 @@ static void EndTopmostPlacement(HWND window) {
         SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
+// Again after the show, which raises a top-level window on this platform.
+static void PutAtBottom(HWND window) {
+    constexpr UINT kZOrderOnly = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+    SetWindowPos(window, HWND_BOTTOM, 0, 0, 0, 0, kZOrderOnly);
+}
+
 void SetDisplayMode(HWND window, int mode) {
     mode &= 0xFFFF;
     NoteRecord &record = NoteTable[FindNote(window)];
@@ -145,4 +183,5 @@ void SetDisplayMode(HWND window, int mode) {
     SetWindowPos(window, placement.insertAfter, record.x, record.y, record.width, record.height,
                  placement.flags);
     ShowWindow(window, SW_SHOWNA);
+    if (mode == kModeWallpaper) PutAtBottom(window);
 }

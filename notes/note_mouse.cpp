@@ -2,6 +2,7 @@
 #include "notes/note_mouse.h"
 
 #include "notes/note_geometry.h"
+#include "platform/monitors.h"
 #include "platform/program.h"
 #include "store/note_table.h"
 
@@ -20,7 +21,7 @@ static bool IgnoresMouse(HWND window) {
 
 static void FollowPointer(HWND window, POINT p) {
     RECT r;
-    GetWindowRect(window, &r);
+    if (!GetWindowRect(window, &r)) return;
     const int dx = p.x - dragAnchor.x, dy = p.y - dragAnchor.y;
     if (resizeArmed) {
         // The top-left corner stays; only the size follows the pointer.
@@ -38,8 +39,10 @@ static void OnPointerMove(HWND window, int x, int y) {
     if (dragActive) {
         POINT p = {x, y};
         ClientToScreen(window, &p);
-        // Off the screen the note waits; the next accepted move makes up the whole distance.
-        if (PointerOnScreen(p.x, p.y, screenWidth, screenHeight)) FollowPointer(window, p);
+        // Off every monitor the note waits; the next accepted move makes up the whole distance.
+        const RECT screen = VirtualScreenRect();
+        if (PointerOnScreen(p.x, p.y, {screen.left, screen.top, screen.right, screen.bottom}))
+            FollowPointer(window, p);
         return;
     }
     if (InGripZone(x, y, client.right, client.bottom)) {

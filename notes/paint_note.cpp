@@ -58,8 +58,9 @@ static RECT InnerRect(HWND window) {
 void CALLBACK DateMacroTimer(HWND, UINT, UINT_PTR, DWORD) {
     timerRepaintPending = 1;
     for (int i = 0; i < noteCount; ++i) {
-        if (DateMacroOf(NoteTable[i].text) == 0) continue;
         const HWND window = NoteWindowOf(NoteTable[i]);
+        // A null window would stand for every window of the desktop.
+        if (!window || DateMacroOf(NoteTable[i].text) == 0) continue;
         const RECT inner = InnerRect(window);
         InvalidateRect(window, &inner, FALSE);
     }
@@ -239,6 +240,8 @@ void PaintNote(HWND window) {
         if (!GetUpdateRect(window, nullptr, FALSE)) return;
     }
 
+    // Straight into the window's own DC: on a scaled screen Windows sharpens only GDI text and lines
+    // drawn there (the manifest asks for it), never what a memory bitmap holds.
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(window, &ps);
     RECT client;

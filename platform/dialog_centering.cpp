@@ -13,7 +13,7 @@ POINT CenteredPosition(const RECT &r) {
 
 void CenterOnScreen(HWND window) {
     RECT r;
-    GetWindowRect(window, &r);
+    if (!GetWindowRect(window, &r)) return;
     const POINT p = CenteredPosition(r);
     SetWindowPos(window, nullptr, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOREDRAW);
 }

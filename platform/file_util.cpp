@@ -67,3 +67,20 @@ DWORD ReadWholeFile(const wchar_t *path, std::string &bytes) {
     CloseHandle(file);
     return error;
 }
+
+// Locks of virus scanners and backup tools last well under this.
+constexpr DWORD kReadRetryMs = 2000;
+constexpr DWORD kReadRetryStepMs = 100;
+
+DWORD RetryRead(const std::function<DWORD()> &attempt) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        const DWORD error = attempt();
+        if (!error || GetTickCount() - start >= kReadRetryMs) return error;
+        Sleep(kReadRetryStepMs);
+    }
+}
+
+DWORD ReadWholeFileWaiting(const wchar_t *path, std::string &bytes) {
+    return RetryRead([&] { return ReadWholeFile(path, bytes); });
+}

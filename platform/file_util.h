@@ -2,6 +2,7 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 bool FileExists(const wchar_t *path);
@@ -11,6 +12,11 @@ void CreateEmptyFileIfMissing(const wchar_t *path);
 bool WriteAllBytes(HANDLE file, const void *bytes, size_t size);
 // Reads the whole file; a missing one reads as empty. 0 or the platform's error.
 DWORD ReadWholeFile(const wchar_t *path, std::string &bytes);
+// Runs a read attempt (0 or the platform's error) again while it fails, for as long as another
+// program (a virus scanner, a backup or sync tool) plausibly holds the file; the last result.
+DWORD RetryRead(const std::function<DWORD()> &attempt);
+// ReadWholeFile, waiting out such a hold.
+DWORD ReadWholeFileWaiting(const wchar_t *path, std::string &bytes);
 // The longest path the platform takes, in UTF-16 units.
 constexpr DWORD kLongestPath = 32768;
 // The full path of the file, and a path in its spelling with long names; a step that fails keeps

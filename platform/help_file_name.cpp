@@ -17,3 +17,8 @@ void DeriveHelpFileName(const wchar_t *modulePath, wchar_t *out, size_t outSize)
     const size_t used = AppendCut(out, 0, outSize, modulePath, stem);
     if (dot) AppendCut(out, used, outSize, L".HLP", 4);
 }
+
+HelpViewer ChooseHelpViewer(bool winHelpFileThere, bool winHelpViewerThere, bool htmlHelpFileThere) {
+    if (winHelpFileThere && winHelpViewerThere) return HelpViewer::WinHelp;
+    return htmlHelpFileThere ? HelpViewer::HtmlHelp : HelpViewer::None;
+}

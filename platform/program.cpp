@@ -8,6 +8,7 @@ HICON programIcon;
 int timerMode, requireSavedNotes, ignoreSettings, perPathInstance;
 HWND lastCommandWindow;
 int screenWidth, screenHeight;
+bool programEnding;
 const wchar_t kWindowClassName[] = L"" PROGRAM_NAME;
 
 void ShowErrorMessage(const wchar_t *text) {

@@ -21,6 +21,10 @@ extern HWND lastCommandWindow;
 // The primary screen in pixels, read when the defaults are reset and when notes are arranged.
 extern int screenWidth, screenHeight;
 
+// Set once Exit has saved and begins to close everything: from then on nothing is saved, created
+// or changed, whatever a dialog that was open returns to.
+extern bool programEnding;
+
 // The window class of the notes and the main window: the program's name.
 extern const wchar_t kWindowClassName[];
 

@@ -5,7 +5,7 @@
 
 wchar_t settingsPath[kPathSize], logPath[kPathSize], defaultsPath[kPathSize];
 wchar_t notesPath[kNotesPathSize], backupPath[kPathSize];
-wchar_t helpPath[kHelpPathSize];
+wchar_t helpPath[kHelpPathSize], htmlHelpPath[kHelpPathSize];
 
 void DeriveProgramFileNames(const wchar_t *modulePath) {
     DeriveDataFileName(modulePath, L".INI", settingsPath, kPathSize);
@@ -14,4 +14,5 @@ void DeriveProgramFileNames(const wchar_t *modulePath) {
     DeriveDataFileName(modulePath, L".DAT", notesPath, kNotesPathSize);
     DeriveDataFileName(modulePath, L".OLD", backupPath, kPathSize);
     DeriveHelpFileName(modulePath, helpPath, kHelpPathSize);
+    DeriveDataFileName(modulePath, L".chm", htmlHelpPath, kHelpPathSize);
 }

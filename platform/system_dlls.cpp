@@ -1,5 +1,7 @@
 #include "platform/system_dlls.h"
 
+#include <htmlhelp.h>
+
 // The platform's value, declared only for newer targets than ours.
 constexpr DWORD kSearchSystem32 = 0x00000800; // LOAD_LIBRARY_SEARCH_SYSTEM32
 
@@ -21,14 +23,19 @@ void LimitDllSearchToSystem() {
         setDirectory(L"");
 }
 
-static HMODULE LoadFromSystemFolder(const wchar_t *name) {
-    if (systemSearchOnly) return LoadLibraryExW(name, nullptr, kSearchSystem32);
+// The DLL of that name in the system folder, by its full path.
+static HMODULE LoadByFullSystemPath(const wchar_t *name) {
     wchar_t path[MAX_PATH + 16];
     const UINT length = GetSystemDirectoryW(path, MAX_PATH);
     if (length == 0 || length >= MAX_PATH) return nullptr;
     lstrcatW(path, L"\\");
     lstrcatW(path, name);
     return LoadLibraryW(path);
+}
+
+static HMODULE LoadFromSystemFolder(const wchar_t *name) {
+    if (systemSearchOnly) return LoadLibraryExW(name, nullptr, kSearchSystem32);
+    return LoadByFullSystemPath(name);
 }
 
 // Loaded once and kept for the run: windows of its classes may live until the end.
@@ -47,4 +54,19 @@ bool InitCommonControlsFromSystem() {
 INT_PTR RunPropertySheet(const PROPSHEETHEADERW *header) {
     const auto run = ProcOf<INT_PTR(WINAPI *)(const PROPSHEETHEADERW *)>(CommonControls(), "PropertySheetW");
     return run ? run(header) : -1;
+}
+
+// Loaded only when Help is first chosen, and kept: the help window lives on after the call.
+static HMODULE htmlHelpControl;
+using HtmlHelpFunction = HWND(WINAPI *)(HWND, LPCWSTR, UINT, DWORD_PTR);
+
+HWND OpenHtmlHelp(HWND owner, const wchar_t *path) {
+    if (!htmlHelpControl) htmlHelpControl = LoadByFullSystemPath(L"hhctrl.ocx");
+    const auto show = ProcOf<HtmlHelpFunction>(htmlHelpControl, "HtmlHelpW");
+    return show ? show(owner, path, HH_DISPLAY_TOC, 0) : nullptr;
+}
+
+void CloseHtmlHelp() {
+    const auto close = ProcOf<HtmlHelpFunction>(htmlHelpControl, "HtmlHelpW");
+    if (close) close(nullptr, nullptr, HH_CLOSE_ALL, 0);
 }

@@ -1,6 +1,7 @@
 // DLLs come from the system folder only, so that a DLL lying beside the program (unpacked into a
-// downloads folder, say) never runs in its place. The common controls, which are not among the
-// platform's known DLLs, are therefore loaded at run time rather than imported.
+// downloads folder, say) never runs in its place. The common controls and the HTML Help control,
+// which are not among the platform's known DLLs, are therefore loaded at run time rather than
+// imported.
 #pragma once
 #include <windows.h>
 
@@ -15,3 +16,10 @@ bool InitCommonControlsFromSystem();
 
 // The platform's property sheet; -1 when the common controls cannot be had.
 INT_PTR RunPropertySheet(const PROPSHEETHEADERW *header);
+
+// The HTML Help viewer on the file, showing its contents and index, owned by the window; null when
+// the file cannot be shown or the system has no HTML Help.
+HWND OpenHtmlHelp(HWND owner, const wchar_t *path);
+// Closes every help window that OpenHtmlHelp opened, as HTML Help asks of its host before it
+// ends; nothing when Help was never chosen.
+void CloseHtmlHelp();

@@ -4,8 +4,17 @@
 #include "platform/file_util.h"
 
 #include <cstring>
+#include <map>
 #include <set>
 #include <string>
+
+// Files this run must not write, with the reason why.
+static std::map<std::wstring, DWORD> heldFiles;
+
+static DWORD HeldReason(const wchar_t *path) {
+    const auto found = heldFiles.find(path);
+    return found == heldFiles.end() ? 0 : found->second;
+}
 
 static const wchar_t *const kScratchSuffixes[] = {L".new", L".new1", L".new2", L".new3"};
 
@@ -43,8 +52,19 @@ static std::wstring NtPath(const wchar_t *path) {
     return L"\\??\\" + full;
 }
 
+// Files whose last replacement waited for a reader in vain: until one succeeds again, a save
+// that meets the same refusal fails at once, so a file held for long does not stall every click.
+static std::set<std::wstring> waitedInVain;
+
+// A reader may let go in a moment; a read-only file never will.
+static bool MayWaitFor(const wchar_t *path) {
+    const DWORD attributes = GetFileAttributesW(path);
+    const bool readOnly = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+    return !readOnly && !waitedInVain.count(path);
+}
+
 // Gives the open scratch file the file's name, replacing the file. While a reader holds the file
-// the platform refuses; that is waited out for a while.
+// the platform refuses; that is waited out for a while, once per run of such refusals.
 static DWORD RenameOpenFile(HANDLE scratch, const wchar_t *path) {
     const std::wstring target = NtPath(path);
     std::wstring record(sizeof(FILE_RENAME_INFO) / sizeof(wchar_t) + target.size() + 1, L'\0');
@@ -54,10 +74,18 @@ static DWORD RenameOpenFile(HANDLE scratch, const wchar_t *path) {
     rename->FileNameLength = static_cast<DWORD>(target.size() * sizeof(wchar_t));
     std::memcpy(rename->FileName, target.c_str(), (target.size() + 1) * sizeof(wchar_t));
     const DWORD recordSize = static_cast<DWORD>(record.size() * sizeof(wchar_t));
+    const bool mayWait = MayWaitFor(path);
     for (const DWORD start = GetTickCount();; Sleep(kReplaceRetryStepMs)) {
-        if (SetFileInformationByHandle(scratch, FileRenameInfo, rename, recordSize)) return 0;
+        if (SetFileInformationByHandle(scratch, FileRenameInfo, rename, recordSize)) {
+            waitedInVain.erase(path);
+            return 0;
+        }
         const DWORD error = LastFailure();
-        if (!NameRefused(error) || GetTickCount() - start >= kReplaceRetryMs) return error;
+        if (!NameRefused(error)) return error;
+        if (!mayWait || GetTickCount() - start >= kReplaceRetryMs) {
+            if (mayWait) waitedInVain.insert(path);
+            return error;
+        }
     }
 }
 
@@ -72,7 +100,8 @@ static void DiscardScratch(HANDLE scratch) {
 // it has become the file, no other process (another copy of the program sharing the folder) can
 // write, replace or remove it, and a copy that tries its name takes the next one. Readers of the
 // file are never kept out.
-DWORD ReplaceWholeFileBytes(const wchar_t *path, const void *bytes, DWORD size) {
+DWORD ReplaceWholeFileBytes(const wchar_t *path, const void *bytes, DWORD size, FileLook *written) {
+    if (const DWORD held = HeldReason(path)) return held;
     for (const wchar_t *suffix : kScratchSuffixes) {
         const std::wstring name = std::wstring(path) + suffix;
         HANDLE scratch = CreateFileW(name.c_str(), GENERIC_WRITE | DELETE, FILE_SHARE_READ, nullptr,
@@ -88,6 +117,7 @@ DWORD ReplaceWholeFileBytes(const wchar_t *path, const void *bytes, DWORD size) 
             DiscardScratch(scratch);
             return error;
         }
+        if (written) *written = LookAtOpenFile(scratch);
         CloseHandle(scratch);
         RemoveScratchFiles(path);
         return 0;
@@ -98,6 +128,7 @@ DWORD ReplaceWholeFileBytes(const wchar_t *path, const void *bytes, DWORD size) 
                               FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, nullptr);
     if (file == INVALID_HANDLE_VALUE) return LastFailure();
     const DWORD error = WriteAndFlush(file, bytes, size);
+    if (written) *written = LookAtOpenFile(file);
     CloseHandle(file);
     if (!error) RemoveScratchFiles(path);
     return error;
@@ -117,6 +148,17 @@ void ReportSaveOutcome(const wchar_t *path, DWORD error) {
                          "内容はメモリに残り, 次の保存でもう一度書き込みます.");
 }
 
+void KeepFileUnwritten(const wchar_t *path, DWORD reason) {
+    heldFiles[path] = reason;
+    failingFiles.insert(path); // the caller has said why
+}
+
+bool FileKeptUnwritten(const wchar_t *path) {
+    return HeldReason(path) != 0;
+}
+
 void ForgetSaveFailures() {
     failingFiles.clear();
+    heldFiles.clear();
+    waitedInVain.clear();
 }

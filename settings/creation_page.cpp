@@ -20,10 +20,10 @@ static INT_PTR OnInitCreationPage(HWND page) {
 
 INT_PTR CALLBACK CreationPageProc(HWND page, UINT message, WPARAM, LPARAM lParam) {
     switch (message) {
-    case WM_INITDIALOG: return OnInitCreationPage(page);
+    case WM_INITDIALOG: AdoptSheetState(page, lParam); return OnInitCreationPage(page);
     case WM_COMMAND: MarkPageChanged(page); return 0;
     case WM_NOTIFY:
-        if (ApplyArrived(lParam)) StoreChecks(page, kCreationChecks, kCreationCheckCount);
+        if (ApplyArrived(page, lParam)) StoreChecks(page, kCreationChecks, kCreationCheckCount);
         return 0;
     }
     return 0;

@@ -2,6 +2,7 @@
 
 #include "platform/program.h"
 #include "platform/program_files.h"
+#include "platform/whole_file_save.h"
 #include "res/resource.h"
 #include "settings/defaults.h"
 #include "settings/defaults_file.h"
@@ -42,7 +43,7 @@ static void OnSave(HWND dialog) {
 
 // No confirmation; the inheritance settings stay as they are.
 static void OnReset(HWND dialog) {
-    DeleteFileW(defaultsPath);
+    if (!FileKeptUnwritten(defaultsPath)) DeleteFileW(defaultsPath);
     RestoreBuiltInTemplate();
     EndDialog(dialog, 0);
 }

@@ -1,5 +1,7 @@
 #include "settings/defaults_file.h"
 
+#include "platform/file_error_message.h"
+#include "platform/file_util.h"
 #include "platform/program.h"
 #include "platform/program_files.h"
 #include "platform/whole_file_save.h"
@@ -8,16 +10,21 @@
 #include "settings/settings.h"
 #include "store/note_table.h"
 
+#include <cstring>
+#include <string>
+
+// A file held by another program a moment is waited for; one that stays unreadable is left as it
+// is for the run, and the built-in template serves meanwhile.
 void LoadDefaultsFile(int applyToSlot) {
-    HANDLE file =
-        CreateFileW(defaultsPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file != INVALID_HANDLE_VALUE) {
+    std::string file;
+    if (const DWORD error = ReadWholeFileWaiting(defaultsPath, file)) {
+        KeepFileUnwritten(defaultsPath, error);
+        ShowFileErrorMessage(defaultsPath, "このデフォルト設定ファイルを読み込めません.", error,
+                             "組み込みのデフォルト設定で動き, このファイルは変更しません.");
+    } else if (file.size() >= sizeof(DefaultsRecord)) { // a shorter file applies nothing
         DefaultsRecord record;
-        DWORD read = 0;
-        // A shorter file applies nothing.
-        if (ReadFile(file, &record, sizeof record, &read, nullptr) && read == sizeof record)
-            ApplyDefaultsRecord(record, templateNote);
-        CloseHandle(file);
+        std::memcpy(&record, file.data(), sizeof record);
+        ApplyDefaultsRecord(record, templateNote);
     }
     if (applyToSlot == 1) ApplyTemplateToRecord(NoteTable[0]);
 }

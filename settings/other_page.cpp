@@ -37,10 +37,10 @@ static void ApplyOtherPage(HWND page) {
 
 INT_PTR CALLBACK OtherPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_INITDIALOG: return OnInitOtherPage(page);
+    case WM_INITDIALOG: AdoptSheetState(page, lParam); return OnInitOtherPage(page);
     case WM_COMMAND: OnOtherCommand(page, LOWORD(wParam), HIWORD(wParam)); return 0;
     case WM_NOTIFY:
-        if (ApplyArrived(lParam)) ApplyOtherPage(page);
+        if (ApplyArrived(page, lParam)) ApplyOtherPage(page);
         return 0;
     }
     return 0;

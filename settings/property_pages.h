@@ -6,6 +6,17 @@ INT_PTR CALLBACK CreationPageProc(HWND page, UINT message, WPARAM wParam, LPARAM
 INT_PTR CALLBACK ArrangementPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK OtherPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
 
+// One opening of the sheet: whether it applied, and what the arrangement page shows while it is
+// open (the settings take those values on apply).
+struct SheetState {
+    bool applied;
+    int pendingCorner, pendingDirection, pendingSortKey, pendingSortOrder;
+};
+
+// At WM_INITDIALOG: the page keeps its sheet's state, handed over in its page record.
+void AdoptSheetState(HWND page, LPARAM initParam);
+SheetState &SheetStateOf(HWND page);
+
 // A check box and the setting it stands for.
 struct CheckSetting {
     int id;
@@ -22,5 +33,5 @@ int CheckState(HWND page, int id);
 void MarkPageChanged(HWND page);
 // Opened from the tray, each page centres the sheet when it is first shown.
 void CenterSheetIfFromTray(HWND page);
-// True for the apply notice; the sheet remembers that it arrived, for its result.
-bool ApplyArrived(LPARAM lParam);
+// True for the apply notice; the page's sheet remembers that it arrived, for its result.
+bool ApplyArrived(HWND page, LPARAM lParam);

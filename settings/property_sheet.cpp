@@ -31,7 +31,7 @@ static const PageEntry kPages[] = {
     {IDD_PAGE_OTHER, L"その他", OtherPageProc},
 };
 
-static PROPSHEETPAGEW PageRecord(const PageEntry &entry) {
+static PROPSHEETPAGEW PageRecord(const PageEntry &entry, SheetState &state) {
     PROPSHEETPAGEW page = {};
     page.dwSize = kPageRecordSize;
     page.dwFlags = PSP_USETITLE;
@@ -39,7 +39,7 @@ static PROPSHEETPAGEW PageRecord(const PageEntry &entry) {
     page.pszTemplate = MAKEINTRESOURCEW(entry.templateId);
     page.pszTitle = entry.title;
     page.pfnDlgProc = entry.procedure;
-    page.lParam = 0;
+    page.lParam = reinterpret_cast<LPARAM>(&state);
     return page;
 }
 
@@ -48,22 +48,24 @@ static void PageRange(SheetPages pages, int &first, int &count) {
     count = pages == SheetPages::All ? 3 : 1;
 }
 
-static bool sheetApplied;
-
 // Left open by the platform: Wine returns 0 when Apply was pressed and the sheet then cancelled,
-// although the settings did change. Whoever waits for the sheet learns that it was applied.
-static INT_PTR SheetResult(INT_PTR platformResult) {
-    return platformResult == 0 && sheetApplied ? 1 : platformResult;
+// although the settings did change. Whoever waits for the sheet learns that it was applied. A
+// sheet that could not be made (-1) applied nothing.
+static INT_PTR SheetResult(INT_PTR platformResult, const SheetState &state) {
+    if (platformResult < 0) return 0;
+    return platformResult == 0 && state.applied ? 1 : platformResult;
 }
 
 INT_PTR OpenPropertySheet(HWND parent, SheetPages pages) {
     int first, count;
     PageRange(pages, first, count);
+    // Each sheet keeps its own state: sheets of several notes may be open at once.
+    SheetState state = {};
     // The platform steps through the page array by each record's own size, so the short
     // records have to lie kPageRecordSize bytes apart rather than sizeof(PROPSHEETPAGEW).
     alignas(PROPSHEETPAGEW) unsigned char records[3 * kPageRecordSize];
     for (int i = 0; i < count; ++i) {
-        const PROPSHEETPAGEW page = PageRecord(kPages[first + i]);
+        const PROPSHEETPAGEW page = PageRecord(kPages[first + i], state);
         std::memcpy(records + i * kPageRecordSize, &page, kPageRecordSize);
     }
     PROPSHEETHEADERW header = {};
@@ -75,12 +77,16 @@ INT_PTR OpenPropertySheet(HWND parent, SheetPages pages) {
     header.nPages = count;
     header.nStartPage = 0;
     header.ppsp = reinterpret_cast<LPCPROPSHEETPAGEW>(records);
-    // A sheet opened from another note while this one is up has a flag of its own.
-    const bool outerApplied = sheetApplied;
-    sheetApplied = false;
-    const INT_PTR result = SheetResult(RunPropertySheet(&header));
-    sheetApplied = outerApplied;
-    return result;
+    return SheetResult(RunPropertySheet(&header), state);
+}
+
+void AdoptSheetState(HWND page, LPARAM initParam) {
+    const auto *record = reinterpret_cast<const PROPSHEETPAGEW *>(initParam);
+    SetWindowLongPtrW(page, DWLP_USER, record->lParam);
+}
+
+SheetState &SheetStateOf(HWND page) {
+    return *reinterpret_cast<SheetState *>(GetWindowLongPtrW(page, DWLP_USER));
 }
 
 void ShowChecks(HWND page, const CheckSetting *checks, int count) {
@@ -105,8 +111,8 @@ void CenterSheetIfFromTray(HWND page) {
     if (CommandCameFromTray()) CenterOnScreen(GetParent(page));
 }
 
-bool ApplyArrived(LPARAM lParam) {
+bool ApplyArrived(HWND page, LPARAM lParam) {
     if (reinterpret_cast<const NMHDR *>(lParam)->code != PSN_APPLY) return false;
-    sheetApplied = true;
+    SheetStateOf(page).applied = true;
     return true;
 }

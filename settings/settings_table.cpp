@@ -45,17 +45,21 @@ const SettingEntry kSettingEntries[kSettingCount] = {
 const int kSettingWriteOrder[kWrittenSettingCount] = {0, 1,  2,  3,  4,  5,  6,  7, 8,
                                                       9, 10, 12, 11, 13, 14, 15, 16};
 
+bool ConvertSettingValue(const SettingEntry &entry, const char *value, int &number) {
+    // The sum wraps like the 32-bit arithmetic it stands for.
+    number = static_cast<int>(static_cast<uint32_t>(ParseProfileNumber(value)) +
+                              static_cast<uint32_t>(entry.base));
+    return !entry.ranged || (number >= entry.low && number <= entry.high);
+}
+
 void ApplySettingValue(const SettingEntry &entry, const char *value) {
     if (!entry.variable) {
         std::strncpy(backgroundBitmapPath, value, kBitmapPathSize - 1);
         backgroundBitmapPath[kBitmapPathSize - 1] = '\0';
         return;
     }
-    // The sum wraps like the 32-bit arithmetic it stands for.
-    const int number = static_cast<int>(static_cast<uint32_t>(ParseProfileNumber(value)) +
-                                        static_cast<uint32_t>(entry.base));
-    if (entry.ranged && (number < entry.low || number > entry.high)) return;
-    *entry.variable = number;
+    int number = 0;
+    if (ConvertSettingValue(entry, value, number)) *entry.variable = number;
 }
 
 void FormatSettingValue(const SettingEntry &entry, char *out) {

@@ -20,6 +20,8 @@ extern const SettingEntry kSettingEntries[kSettingCount];
 // Indexes into kSettingEntries in the order the keys are written.
 extern const int kSettingWriteOrder[kWrittenSettingCount];
 
+// Converts a value read from the file for an integer key; false when it is out of the key's range.
+bool ConvertSettingValue(const SettingEntry &entry, const char *value, int &number);
 // Converts a value read from the file and stores it when it is acceptable.
 void ApplySettingValue(const SettingEntry &entry, const char *value);
 // The text written for an integer key (12 bytes).

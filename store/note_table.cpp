@@ -2,7 +2,9 @@
 
 #include "platform/program.h"
 
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 NoteRecord *NoteTable, *UndoTable, *WorkTable;
 int noteCount;
@@ -33,6 +35,25 @@ int FindNote(HWND window) {
     return noteCount;
 }
 
+static std::vector<HWND> heldNotes;
+
+void HoldNote(HWND window) {
+    heldNotes.push_back(window);
+}
+
+void LetGoOfNote(HWND window) {
+    const auto found = std::find(heldNotes.begin(), heldNotes.end(), window);
+    if (found != heldNotes.end()) heldNotes.erase(found);
+}
+
+bool NoteHeld(HWND window) {
+    return std::find(heldNotes.begin(), heldNotes.end(), window) != heldNotes.end();
+}
+
+bool InvokerStillThere(HWND window) {
+    return !programEnding && (window == mainWindow || FindNote(window) < noteCount);
+}
+
 void ReplaceNoteText(int index, const char (&text)[kTextSize]) {
     UndoTable[index] = NoteTable[index];
     std::memcpy(NoteTable[index].text, text, kTextSize);
@@ -46,7 +67,8 @@ void RepaintNote(HWND window) {
 void RedrawAllNotes(int setWrap) {
     for (int i = 0; i < noteCount; ++i) {
         if (setWrap) NoteTable[i].wrapFlag = 1;
-        RepaintNote(NoteWindowOf(NoteTable[i]));
+        // A null window would stand for every window of the desktop.
+        if (const HWND window = NoteWindowOf(NoteTable[i])) RepaintNote(window);
     }
 }
 
@@ -59,7 +81,7 @@ static LONG_PTR PackedSize(int width, int height) {
 
 void StoreWindowRect(NoteRecord &record, HWND window) {
     RECT r;
-    GetWindowRect(window, &r);
+    if (!GetWindowRect(window, &r)) return; // a rectangle the platform did not fill is not a place
     record.x = r.left;
     record.y = r.top;
     const int width = r.right - r.left, height = r.bottom - r.top;
@@ -71,9 +93,9 @@ void StoreWindowRect(NoteRecord &record, HWND window) {
 
 void KeepStoredSize(NoteRecord &record, HWND window, int width, int height) {
     RECT r;
-    GetWindowRect(window, &r);
     record.width = width;
     record.height = height;
+    if (!GetWindowRect(window, &r)) return;
     if (r.right - r.left != width || r.bottom - r.top != height)
         SetWindowLongPtrW(window, GWLP_USERDATA, PackedSize(r.right - r.left, r.bottom - r.top));
 }

@@ -28,6 +28,24 @@ void ReleaseNoteTables();
 // The slot of the open note with this window, or noteCount when there is none.
 int FindNote(HWND window);
 
+// After a dialog: false once the program has begun to end, or when the command came from a note
+// that was closed meanwhile, so that nothing more is done on its behalf. The tray (the main
+// window) has no note to lose.
+bool InvokerStillThere(HWND window);
+
+// While a command of a note (a dialog above all) is under way the note is held: merging another
+// writer's notes never takes it away. Holds nest.
+void HoldNote(HWND window);
+void LetGoOfNote(HWND window);
+bool NoteHeld(HWND window);
+struct NoteHold {
+    explicit NoteHold(HWND held) : window(held) { HoldNote(window); }
+    ~NoteHold() { LetGoOfNote(window); }
+    NoteHold(const NoteHold &) = delete;
+    NoteHold &operator=(const NoteHold &) = delete;
+    HWND window;
+};
+
 // The note in the slot takes the whole text field; its record as it was becomes its undo copy.
 void ReplaceNoteText(int index, const char (&text)[kTextSize]);
 

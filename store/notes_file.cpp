@@ -1,12 +1,14 @@
 #include "store/notes_file.h"
 
 #include "platform/file_error_message.h"
+#include "platform/file_look.h"
 #include "platform/file_util.h"
 #include "platform/program.h"
 #include "platform/program_files.h"
 #include "platform/whole_file_save.h"
 #include "store/note_table.h"
 
+#include <cstring>
 #include <string>
 
 void BackupNotesFile() {
@@ -15,45 +17,58 @@ void BackupNotesFile() {
 
 bool notesFileBeyondLimit;
 
-// Locks of virus scanners and backup tools last well under this; the file is tried again
-// until it has passed.
-constexpr DWORD kReadRetryMs = 2000;
-constexpr DWORD kReadRetryStepMs = 100;
-
 static const char kNothingChanged[] = "どのファイルも変更せずに終了します.";
 
-// One attempt to read the notes file into a table from slot 0, counting the complete records.
-// 0 when it was read, or does not exist (then nothing changes); otherwise the platform's error.
-static DWORD ReadNotesFile(NoteRecord *table, int &records, bool &beyondLimit) {
+// One attempt to read the notes file's bytes; 0 when they were read, or when it does not exist
+// (then there are none), otherwise the platform's error. A writer holding the file is refused.
+static DWORD ReadNotesBytes(std::string &bytes, bool &exists) {
+    bytes.clear();
     HANDLE file = CreateFileW(notesPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
+    exists = file != INVALID_HANDLE_VALUE;
+    if (!exists) {
         const DWORD error = LastFailure();
         return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? 0 : error;
     }
-    records = 0;
-    DWORD read = 0, error = 0;
-    do {
-        read = 0;
-        if (!ReadFile(file, &table[records], sizeof(NoteRecord), &read, nullptr)) error = LastFailure();
-        if (read == sizeof(NoteRecord)) ++records;
-        // Always the first slot without a complete record: a partial tail never gets a button.
-        table[records].taskbarFlag = 0;
-        // At most 99 notes can be open, so more records are not read.
-    } while (!error && read == sizeof(NoteRecord) && records < kMaxNotes);
     LARGE_INTEGER size = {};
-    GetFileSizeEx(file, &size);
-    beyondLimit = size.QuadPart / static_cast<LONGLONG>(sizeof(NoteRecord)) > kMaxNotes;
+    DWORD error = GetFileSizeEx(file, &size) ? 0 : LastFailure();
+    if (!error && size.QuadPart > MAXDWORD) error = ERROR_FILE_TOO_LARGE;
+    if (!error && size.QuadPart > 0) {
+        bytes.resize(static_cast<size_t>(size.QuadPart));
+        DWORD read = 0;
+        if (!ReadFile(file, &bytes[0], static_cast<DWORD>(bytes.size()), &read, nullptr))
+            error = LastFailure();
+        bytes.resize(read);
+    }
     CloseHandle(file);
     return error;
 }
 
-static DWORD ReadNotesFileWithRetries(NoteRecord *table, int &records, bool &beyondLimit) {
-    const DWORD start = GetTickCount();
-    for (;;) {
-        const DWORD error = ReadNotesFile(table, records, beyondLimit);
-        if (!error || GetTickCount() - start >= kReadRetryMs) return error;
-        Sleep(kReadRetryStepMs);
-    }
+// Fills the table from slot 0 with the complete records, as many as notes can be open, and
+// counts them. The bytes of a partial record stay in the slot after the last complete one,
+// whose taskbar flag is cleared: a partial tail never gets a button.
+static int FillTable(NoteRecord *table, const std::string &bytes) {
+    int records = 0;
+    size_t at = 0;
+    for (; records < kMaxNotes && bytes.size() - at >= sizeof(NoteRecord); at += sizeof(NoteRecord))
+        std::memcpy(&table[records++], bytes.data() + at, sizeof(NoteRecord));
+    if (records < kMaxNotes) std::memcpy(&table[records], bytes.data() + at, bytes.size() - at);
+    table[records].taskbarFlag = 0;
+    return records;
+}
+
+// A missing file changes nothing in the table.
+static DWORD ReadNotesFile(NoteRecord *table, int &records, bool &beyondLimit, std::string &bytes) {
+    bool exists = false;
+    const DWORD error = ReadNotesBytes(bytes, exists);
+    if (error) return error;
+    if (exists) records = FillTable(table, bytes);
+    beyondLimit = bytes.size() / sizeof(NoteRecord) > static_cast<size_t>(kMaxNotes);
+    return 0;
+}
+
+static DWORD ReadNotesFileWithRetries(NoteRecord *table, int &records, bool &beyondLimit,
+                                      std::string &bytes) {
+    return RetryRead([&] { return ReadNotesFile(table, records, beyondLimit, bytes); });
 }
 
 static bool ReportedUnreadable(DWORD error) {
@@ -65,20 +80,66 @@ static bool ReportedUnreadable(DWORD error) {
 bool NotesFileReadable() {
     int records = 0;
     bool beyondLimit = false;
-    return !ReportedUnreadable(ReadNotesFileWithRetries(WorkTable, records, beyondLimit));
+    std::string bytes;
+    return !ReportedUnreadable(ReadNotesFileWithRetries(WorkTable, records, beyondLimit, bytes));
+}
+
+// The file as this copy last read or wrote it, and how it looked then: another writer's change is
+// told from one's own by them.
+static std::string notesBase;
+static FileLook notesLook;
+
+void ForgetNotesFileBase() {
+    notesBase.clear();
+    notesLook = LookAtFile(notesPath);
+}
+
+static std::wstring FullCopyPath() {
+    return std::wstring(notesPath) + L".full";
 }
 
 bool LoadNotesFile() {
     notesFileBeyondLimit = false;
-    if (ReportedUnreadable(ReadNotesFileWithRetries(NoteTable, recordsToSave, notesFileBeyondLimit)))
+    std::string bytes;
+    // Looked at first: a change made while it is read then shows as one at the next look.
+    const FileLook look = LookAtFile(notesPath);
+    if (ReportedUnreadable(ReadNotesFileWithRetries(NoteTable, recordsToSave, notesFileBeyondLimit, bytes)))
         return false;
+    notesBase = bytes;
+    notesLook = look;
     if (!notesFileBeyondLimit) return true;
     // The records past the 99th are dropped by the first save, so the whole file is kept first.
-    const std::wstring fullPath = std::wstring(notesPath) + L".full";
-    if (CopyFileW(notesPath, fullPath.c_str(), FALSE)) return true;
-    ShowFileErrorMessage(fullPath.c_str(), "開ききれないメモを残すこのファイルを作れません.", LastFailure(),
-                         kNothingChanged);
+    if (CopyFileW(notesPath, FullCopyPath().c_str(), FALSE)) return true;
+    ShowFileErrorMessage(FullCopyPath().c_str(), "開ききれないメモを残すこのファイルを作れません.",
+                         LastFailure(), kNothingChanged);
     return false;
+}
+
+bool KeepWholeNotes(const std::string &bytes) {
+    const DWORD error =
+        ReplaceWholeFileBytes(FullCopyPath().c_str(), bytes.data(), static_cast<DWORD>(bytes.size()));
+    ReportSaveOutcome(FullCopyPath().c_str(), error);
+    return error == 0;
+}
+
+bool ForeignNotesChange(NotesFileChange &change) {
+    change.look = LookAtFile(notesPath);
+    if (change.look == notesLook) return false;
+    // Gone, or cut short of a whole record: another writer or a sync tool is in the middle of its
+    // work, and the next look will see the end of it. No note is taken away for it meanwhile.
+    if (!change.look.exists || change.look.size % sizeof(NoteRecord) != 0) return false;
+    if (ReadWholeFile(notesPath, change.theirs) != 0) return false;
+    if (change.theirs == notesBase) {
+        notesLook = change.look; // touched, not changed
+        return false;
+    }
+    change.base = notesBase;
+    return true;
+}
+
+void AdoptNotesFile(const NotesFileChange &change) {
+    notesBase = change.theirs;
+    notesLook = change.look;
 }
 
 static bool AnyNoteHasText() {
@@ -91,5 +152,10 @@ static bool AnyNoteHasText() {
 void SaveNotesFile() {
     const int records = recordsToSave < 0 ? 0 : recordsToSave;
     const DWORD size = AnyNoteHasText() ? static_cast<DWORD>(records) * sizeof(NoteRecord) : 0;
-    ReportSaveOutcome(notesPath, ReplaceWholeFileBytes(notesPath, NoteTable, size));
+    FileLook written;
+    const DWORD error = ReplaceWholeFileBytes(notesPath, NoteTable, size, &written);
+    ReportSaveOutcome(notesPath, error);
+    if (error) return;
+    notesBase.assign(reinterpret_cast<const char *>(NoteTable), size);
+    notesLook = written;
 }

@@ -1,5 +1,8 @@
 // The notes file: the raw image of the open notes, rewritten whole at every save.
 #pragma once
+#include <string>
+
+#include "platform/file_look.h"
 
 // True when the notes file that start-up loaded held more records than notes can be open; the
 // whole file was then copied to the ".full" file beside it before any save drops the rest.
@@ -16,3 +19,19 @@ bool NotesFileReadable();
 bool LoadNotesFile();
 // Writes slots 0 .. recordsToSave-1, or nothing when every open note is empty.
 void SaveNotesFile();
+
+// The notes file changed by another writer: the bytes this copy last read or wrote, the bytes now,
+// and how the file looks now.
+struct NotesFileChange {
+    std::string base, theirs;
+    FileLook look;
+};
+// Looks at the notes file (its size and time, its bytes only when those differ): true, with the
+// change, when another writer changed it since this copy last read or wrote it.
+bool ForeignNotesChange(NotesFileChange &change);
+// Takes the file as it now is for what this copy last read, when this copy has nothing to add.
+void AdoptNotesFile(const NotesFileChange &change);
+// Nothing read yet, the file as it looks now: as before start-up reads it.
+void ForgetNotesFileBase();
+// Keeps the whole of more notes than can be open in the ".full" file beside the notes file.
+bool KeepWholeNotes(const std::string &bytes);

@@ -46,6 +46,7 @@
 #define SJ_DEFAULTS "\x83\x66\x83\x74\x83\x48\x83\x8b\x83\x67\x90\xdd\x92\xe8" // デフォルト設定
 #define SJ_FILE_FORMAT "\x83\x74\x83\x40\x83\x43\x83\x8b\x8c\x60\x8e\xae"      // ファイル形式
 #define SJ_CSV_COLUMNS "CSV\x8f\x6f\x97\xcd\x8d\x80\x96\xda"                   // CSV出力項目
+#define SJ_EXIT_CONFIRM "\x8f\x49\x97\xb9\x8a\x6d\x94\x46"                     // 終了確認
 #define SJ_EXPORT_ERROR "\x83\x5e\x83\x94\x83\x8d \xb4\xd7\xb0"                // タヴロ ｴﾗｰ
 
 // Messages.
@@ -57,6 +58,14 @@
 #define SJ_EXPORT_FAILED                                                                                     \
     " \"\x83\x74\x83\x40\x83\x43\x83\x8b\x8f\x6f\x97\xcd\x82\xc9\x8e\xb8\x94\x73\x82\xb5\x82\xdc\x82\xb5"    \
     "\x82\xbd." // " "ファイル出力に失敗しました."
+#define SJ_HELP_NOT_FOUND                                                                                    \
+    "\x83\x77\x83\x8b\x83\x76\x83\x74\x83\x40\x83\x43\x83\x8b\x82\xaa\x8c\xa9\x82\xc2\x82\xa9\x82\xe8\x82"   \
+    "\xdc"                                                                                                   \
+    "\x82\xb9\x82\xf1." // "ヘルプファイルが見つかりません."
+#define SJ_HELP_UNREADABLE                                                                                   \
+    "\x82\xb1\x82\xcc\x83\x77\x83\x8b\x83\x76\x83\x74\x83\x40\x83\x43\x83\x8b\x82\xf0\x8a\x4a\x82\xaf\x82"   \
+    "\xdc"                                                                                                   \
+    "\x82\xb9\x82\xf1." // "このヘルプファイルを開けません."
 #define SJ_LOG_UNOPENED                                                                                      \
     " \x83\x8d\x83\x4f\x83\x74\x83\x40\x83\x43\x83\x8b\x82\xf0\x8a\x4a\x82\xaf\x82\xdc\x82\xb9\x82\xf1" // "
                                                                                                         // ログファイルを開けません"

@@ -5,32 +5,33 @@
 #include "platform/program.h"
 #include "res/resource.h"
 
-int csvAllowed;
-int exportFormat = IDC_FORMAT_TEXT;
 int csvColumns[kCsvColumnCount] = {1, 1, 1, 1, 1, 1};
 
 void ResetExportChoices() {
-    csvAllowed = 0;
-    exportFormat = IDC_FORMAT_TEXT;
     for (int &column : csvColumns)
         column = 1;
-    exportPath[0] = L'\0';
 }
 
-static void OnFormatInit(HWND dialog) {
-    exportFormat = IDC_FORMAT_TEXT;
-    if (csvAllowed) EnableWindow(GetDlgItem(dialog, IDC_FORMAT_CSV), TRUE);
-    CheckRadioButton(dialog, IDC_FORMAT_TEXT, IDC_FORMAT_CSV, exportFormat);
+static ExportChoices &ChoicesOf(HWND dialog) {
+    return *reinterpret_cast<ExportChoices *>(GetWindowLongPtrW(dialog, DWLP_USER));
+}
+
+static void OnFormatInit(HWND dialog, LPARAM choices) {
+    SetWindowLongPtrW(dialog, DWLP_USER, choices);
+    ExportChoices &c = ChoicesOf(dialog);
+    c.exportFormat = IDC_FORMAT_TEXT;
+    if (c.csvAllowed) EnableWindow(GetDlgItem(dialog, IDC_FORMAT_CSV), TRUE);
+    CheckRadioButton(dialog, IDC_FORMAT_TEXT, IDC_FORMAT_CSV, c.exportFormat);
     CenterIfFromTray(dialog);
 }
 
-static INT_PTR CALLBACK FormatDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+static INT_PTR CALLBACK FormatDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_INITDIALOG: OnFormatInit(dialog); return TRUE;
+    case WM_INITDIALOG: OnFormatInit(dialog, lParam); return TRUE;
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
         case IDC_FORMAT_TEXT:
-        case IDC_FORMAT_CSV: exportFormat = LOWORD(wParam); return TRUE;
+        case IDC_FORMAT_CSV: ChoicesOf(dialog).exportFormat = LOWORD(wParam); return TRUE;
         case IDOK: EndDialog(dialog, 1); return TRUE;
         case IDCANCEL: EndDialog(dialog, 0); return TRUE;
         }
@@ -40,20 +41,24 @@ static INT_PTR CALLBACK FormatDialogProc(HWND dialog, UINT message, WPARAM wPara
     return FALSE;
 }
 
-static void OnColumnsInit(HWND dialog) {
+static void OnColumnsInit(HWND dialog, LPARAM choices) {
+    SetWindowLongPtrW(dialog, DWLP_USER, choices);
     for (int i = 0; i < kCsvColumnCount; ++i)
         CheckDlgButton(dialog, IDC_CSV_TEXT + i, csvColumns[i] ? BST_CHECKED : BST_UNCHECKED);
     CenterIfFromTray(dialog);
 }
 
+// The choice is kept for the run, and this run writes the columns chosen here even when another
+// run changes the choice before its file is written.
 static void ReadColumns(HWND dialog) {
+    ExportChoices &c = ChoicesOf(dialog);
     for (int i = 0; i < kCsvColumnCount; ++i)
-        csvColumns[i] = IsDlgButtonChecked(dialog, IDC_CSV_TEXT + i) == BST_CHECKED ? 1 : 0;
+        c.columns[i] = csvColumns[i] = IsDlgButtonChecked(dialog, IDC_CSV_TEXT + i) == BST_CHECKED ? 1 : 0;
 }
 
-static INT_PTR CALLBACK ColumnsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+static INT_PTR CALLBACK ColumnsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_INITDIALOG: OnColumnsInit(dialog); return TRUE;
+    case WM_INITDIALOG: OnColumnsInit(dialog, lParam); return TRUE;
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
         case IDOK:
@@ -68,10 +73,12 @@ static INT_PTR CALLBACK ColumnsDialogProc(HWND dialog, UINT message, WPARAM wPar
     return FALSE;
 }
 
-INT_PTR RunFormatDialog(HWND owner) {
-    return DialogBoxParamW(programInstance, MAKEINTRESOURCEW(IDD_EXPORT_FORMAT), owner, FormatDialogProc, 0);
+INT_PTR RunFormatDialog(HWND owner, ExportChoices &choices) {
+    return DialogBoxParamW(programInstance, MAKEINTRESOURCEW(IDD_EXPORT_FORMAT), owner, FormatDialogProc,
+                           reinterpret_cast<LPARAM>(&choices)) == 1;
 }
 
-INT_PTR RunCsvColumnsDialog(HWND owner) {
-    return DialogBoxParamW(programInstance, MAKEINTRESOURCEW(IDD_CSV_COLUMNS), owner, ColumnsDialogProc, 0);
+INT_PTR RunCsvColumnsDialog(HWND owner, ExportChoices &choices) {
+    return DialogBoxParamW(programInstance, MAKEINTRESOURCEW(IDD_CSV_COLUMNS), owner, ColumnsDialogProc,
+                           reinterpret_cast<LPARAM>(&choices)) == 1;
 }

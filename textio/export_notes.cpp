@@ -11,8 +11,6 @@
 #include <cstring>
 #include <string>
 
-wchar_t exportPath[kExportPathSize];
-
 // Prompt before overwriting, no read-only box, the folder must exist. The platform's
 // "file must exist" flag is left out: it would refuse every new file name.
 constexpr DWORD kSaveDialogFlags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST; // 0x0806
@@ -22,16 +20,17 @@ static const char kTextFilter[] = "ﾃｷｽﾄ ﾌｧｲﾙ(*.txt)\0*.txt\0全�
 static const char kCsvFilter[] = "CSV ﾌｧｲﾙ(*.csv)\0*.csv\0全てのﾌｧｲﾙ(*.*)\0*.*\0";
 
 // The platform's save-file dialog, proposing no name and adding no extension.
-static bool ChooseExportPath(HWND owner) {
-    std::memset(exportPath, 0, sizeof exportPath);
-    const std::wstring filter = exportFormat == IDC_FORMAT_CSV ? Wide(kCsvFilter, sizeof kCsvFilter)
-                                                               : Wide(kTextFilter, sizeof kTextFilter);
+static bool ChooseExportPath(HWND owner, ExportChoices &choices) {
+    std::memset(choices.exportPath, 0, sizeof choices.exportPath);
+    const std::wstring filter = choices.exportFormat == IDC_FORMAT_CSV
+                                    ? Wide(kCsvFilter, sizeof kCsvFilter)
+                                    : Wide(kTextFilter, sizeof kTextFilter);
     OPENFILENAMEW dialog = {};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
     dialog.lpstrFilter = filter.c_str();
     dialog.nFilterIndex = 1;
-    dialog.lpstrFile = exportPath;
+    dialog.lpstrFile = choices.exportPath;
     dialog.nMaxFile = kExportPathSize;
     dialog.lpstrInitialDir = L".";
     dialog.Flags = kSaveDialogFlags;
@@ -39,11 +38,15 @@ static bool ChooseExportPath(HWND owner) {
 }
 
 void RunExportSequence(HWND window) {
-    csvAllowed = ShiftHeld() ? 1 : 0;
-    if (!RunFormatDialog(window)) return;
-    if (exportFormat == IDC_FORMAT_CSV && !RunCsvColumnsDialog(window)) return;
-    if (!ChooseExportPath(window)) return;
-    ExportNotes(exportFormat);
+    ExportChoices choices = {};
+    choices.csvAllowed = ShiftHeld() ? 1 : 0;
+    std::memcpy(choices.columns, csvColumns, sizeof choices.columns);
+    if (RunFormatDialog(window, choices) != 1 || !InvokerStillThere(window)) return;
+    if (choices.exportFormat == IDC_FORMAT_CSV &&
+        (RunCsvColumnsDialog(window, choices) != 1 || !InvokerStillThere(window)))
+        return;
+    if (!ChooseExportPath(window, choices) || !InvokerStillThere(window)) return;
+    ExportNotes(choices);
 }
 
 static void ShowExportFailure() {
@@ -52,8 +55,8 @@ static void ShowExportFailure() {
 
 // A write that fails (a full disk, a removed stick) ends the export and is said once, like a
 // file that cannot be made: a cut file is never passed off as a whole one.
-void ExportNotes(int format) {
-    HANDLE file = CreateFileW(exportPath, GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+void ExportNotes(const ExportChoices &choices) {
+    HANDLE file = CreateFileW(choices.exportPath, GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         ShowExportFailure();
@@ -65,8 +68,8 @@ void ExportNotes(int format) {
         return !failed;
     };
     for (int i = 0; i < noteCount && !failed; ++i) {
-        if (format == IDC_FORMAT_CSV)
-            WriteNoteAsCsv(NoteTable[i], csvColumns, write);
+        if (choices.exportFormat == IDC_FORMAT_CSV)
+            WriteNoteAsCsv(NoteTable[i], choices.columns, write);
         else
             WriteNoteAsText(NoteTable[i], write);
     }

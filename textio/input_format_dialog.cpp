@@ -5,8 +5,6 @@
 #include "platform/wide_text.h"
 #include "res/resource.h"
 
-char stampText[kStampTextSize];
-
 // The list labels in fixed 35-byte slots, read up to the first empty slot. They are display
 // texts only: the stamps themselves come from the formats of the date-stamp module.
 static const char kFormatLabels[kStampFormatCount + 1][35] = {
@@ -23,7 +21,8 @@ static const char kFormatLabels[kStampFormatCount + 1][35] = {
 };
 
 // Every opening starts with the first format and a two-digit year.
-static INT_PTR OnInitFormat(HWND dialog) {
+static INT_PTR OnInitFormat(HWND dialog, LPARAM stampText) {
+    SetWindowLongPtrW(dialog, DWLP_USER, stampText);
     const HWND list = GetDlgItem(dialog, IDC_FORMAT_LIST);
     SendMessageW(list, LB_RESETCONTENT, 0, 0);
     for (int i = 0; kFormatLabels[i][0] != '\0'; ++i)
@@ -36,7 +35,8 @@ static INT_PTR OnInitFormat(HWND dialog) {
 static void AcceptFormat(HWND dialog) {
     const bool fourDigitYear = IsDlgButtonChecked(dialog, IDC_FOUR_DIGIT_YEAR) == BST_CHECKED;
     const int format = static_cast<int>(SendDlgItemMessageW(dialog, IDC_FORMAT_LIST, LB_GETCURSEL, 0, 0));
-    FormatDateStamp(format, ReadLocalTime(), fourDigitYear, stampText, sizeof stampText);
+    auto *stampText = reinterpret_cast<char *>(GetWindowLongPtrW(dialog, DWLP_USER));
+    FormatDateStamp(format, ReadLocalTime(), fourDigitYear, stampText, kStampTextSize);
     EndDialog(dialog, 1);
 }
 
@@ -52,17 +52,17 @@ static INT_PTR OnFormatCommand(HWND dialog, int id, int notice) {
     return FALSE;
 }
 
-static INT_PTR CALLBACK InputFormatProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+static INT_PTR CALLBACK InputFormatProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_INITDIALOG: return OnInitFormat(dialog);
+    case WM_INITDIALOG: return OnInitFormat(dialog, lParam);
     case WM_COMMAND: return OnFormatCommand(dialog, LOWORD(wParam), HIWORD(wParam));
     case WM_CLOSE: EndDialog(dialog, 0); return TRUE;
     }
     return FALSE;
 }
 
-INT_PTR RunInputFormatDialog(HWND owner) {
-    const INT_PTR result =
-        DialogBoxParamW(programInstance, MAKEINTRESOURCEW(IDD_INPUT_FORMAT), owner, InputFormatProc, 0);
+INT_PTR RunInputFormatDialog(HWND owner, char (&stampText)[kStampTextSize]) {
+    const INT_PTR result = DialogBoxParamW(programInstance, MAKEINTRESOURCEW(IDD_INPUT_FORMAT), owner,
+                                           InputFormatProc, reinterpret_cast<LPARAM>(stampText));
     return result == 1 ? 1 : 0;
 }

@@ -4,7 +4,7 @@
 
 #include "textio/date_stamp.h"
 
-extern char stampText[kStampTextSize]; // the stamp of the last OK; kept otherwise
-
-// Runs the dialog over the memo dialog; 1 after OK or a double click in the list, 0 otherwise.
-INT_PTR RunInputFormatDialog(HWND owner);
+// Runs the dialog over the memo dialog; 1 after OK or a double click in the list, with the stamp
+// in stampText, 0 otherwise with stampText untouched. Each opening fills only its own stampText,
+// so the memo dialogs of two notes may each have theirs open.
+INT_PTR RunInputFormatDialog(HWND owner, char (&stampText)[kStampTextSize]);

@@ -85,7 +85,8 @@ static void EndMemo(HWND dialog, INT_PTR result) {
 static void OnDateButton(HWND dialog) {
     char text[kTextSize];
     ReadMemoText(dialog, text);
-    if (RunInputFormatDialog(dialog) == 1) {
+    char stampText[kStampTextSize];
+    if (RunInputFormatDialog(dialog, stampText) == 1) {
         char stamped[kTextSize];
         PrependStamp(stampText, text, stamped);
         ShowMemoText(dialog, stamped);

@@ -7,10 +7,12 @@ SUDO=
 packages="cmake make g++ libgtest-dev googletest g++-mingw-w64-i686-posix mingw-w64-i686-dev
 binutils-mingw-w64-i686 wine wine32:i386 xvfb xauth x11-utils imagemagick locales
 fonts-ipafont-gothic fonts-ipafont-mincho clang-format"
+# Two monitors for the tests: a nested X server with Xinerama screens.
+packages="$packages xserver-xephyr"
 # The Windows tests also run the same sources built for 64 bits, under 64-bit Wine.
 packages="$packages wine64 g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64"
-# python3 packs the release zip (make dist).
-packages="$packages python3"
+# python3 packs the release zip (make dist); chmcmd (fp-utils) builds the help, tavlo.chm.
+packages="$packages python3 fp-utils"
 
 missing=""
 for p in $packages; do

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
-"""Packs the release zip: the 32-bit program stripped, the Japanese README in Shift-JIS, the English
-README in UTF-8 and the licence, all with Windows line ends. Every entry has the same fixed date and
-the entries a fixed order, so the same sources always give the same zip, byte for byte.
+"""Packs the release zip: the 32-bit program stripped, its help built from help/, the Japanese README
+in Shift-JIS, the English README in UTF-8 and the licence, the texts with Windows line ends. Every
+entry has the same fixed date and the entries a fixed order, so the same sources always give the
+same zip, byte for byte.
 
 Usage: make_dist.py PROGRAM.exe OUTPUT-FOLDER    (prints the path of the zip it made)"""
 import os
@@ -10,6 +11,8 @@ import subprocess
 import sys
 import tempfile
 import zipfile
+
+import make_help
 
 TOP = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 STRIP = "i686-w64-mingw32-strip"
@@ -62,9 +65,16 @@ def shift_jis(text):
     return data
 
 
+def help_file():
+    with tempfile.TemporaryDirectory() as scratch:
+        with open(make_help.build(os.path.join(scratch, "tavlo.chm")), "rb") as f:
+            return f.read()
+
+
 def entries(program):
     return [
         ("tavlo.exe", stripped_program(program)),
+        ("tavlo.chm", help_file()),
         ("README.txt", shift_jis(windows_text("docs/README-ja.txt"))),
         # The mark lets Notepad of every supported Windows tell UTF-8 from the ANSI code page.
         ("README-en.txt", windows_text("docs/README-en.txt").encode("utf-8-sig")),

@@ -46,11 +46,20 @@ plain_display_tests() (
     cd build/win64 && xvfb-run -a -s "-screen 0 1024x768x24" wine win32_tests.exe --gtest_filter='DisplayModeTest.AWallpaper*'
 )
 
+# Notes on two monitors side by side (tools/several-monitors.sh), in a prefix of its own.
+several_monitors_tests() (
+    export TAVLO_PRESET=win64 WINEPREFIX="$PWD/build/wineprefix64-monitors" TAVLO_TWO_MONITORS=1
+    . tools/wine-env.sh
+    sh tools/wine-prefix.sh || exit 1
+    cd build/win64 && sh ../../tools/several-monitors.sh wine win32_tests.exe --gtest_filter='SeveralMonitorsTest.*'
+)
+
 part "host tests" ctest --preset host
 for run in $windows_runs; do
     part "Windows tests ${run%%:*} ${run#*:}" windows_tests "${run%%:*}" "${run#*:}"
 done
 part "wallpaper notes, plain X display" plain_display_tests
+part "notes on two monitors" several_monitors_tests
 
 printf '\n---- time per part ----\n%s' "$times"
 exit $status

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """The release zip: built twice from the same sources it is the same, byte for byte, and it holds
-exactly the stripped 32-bit program, which imports only the platform's known DLLs, the two
-READMEs in their encodings and the licence."""
+exactly the stripped 32-bit program, which imports only the platform's known DLLs, its Japanese
+HTML Help file, the two READMEs in their encodings and the licence."""
 import os
 import re
 import struct
@@ -67,13 +67,20 @@ class DistZipTest(unittest.TestCase):
         self.assertTrue(make_dist() == first, "two builds of the same sources give different zips")
 
         with zipfile.ZipFile(ZIP) as z:
-            self.assertEqual(z.namelist(), ["tavlo.exe", "README.txt", "README-en.txt", "LICENSE.txt"])
+            self.assertEqual(z.namelist(),
+                             ["tavlo.exe", "tavlo.chm", "README.txt", "README-en.txt", "LICENSE.txt"])
             machine, symbols = coff_header(z.read("tavlo.exe"))
             self.assertEqual(machine, 0x14C, "the 32-bit program")
             self.assertEqual(symbols, 0, "stripped")
             dlls = imported_dlls(z.read("tavlo.exe"))
             self.assertIn("kernel32.dll", dlls, "the import table was not read")
             self.assertEqual([d for d in dlls if d not in KNOWN_DLLS], [], "imported from outside the known DLLs")
+
+            # A compiled help file (version 3, the viewers' own) in Japanese, whose contents and
+            # index the viewer reads in code page 932.
+            help_file = z.read("tavlo.chm")
+            self.assertEqual(help_file[:8], b"ITSF\3\0\0\0")
+            self.assertEqual(help_file[0x14:0x18], b"\x11\x04\0\0", "language 0x411")
 
             japanese = z.read("README.txt")
             self.assertTrue(windows_lines(japanese))

@@ -2,7 +2,7 @@
 """The program we ship, as a user gets it: the release zip is packed from this build and unpacked
 into a fresh folder; the Windows suite's ReleaseProgramTest (tests/win32/release_program_test.cpp)
 starts the zip's stripped tavlo.exe there under 32-bit Wine beside a notes file, sees its notes and
-its tray icon, pastes into a note, ends it and checks the files it wrote. Here: that it wrote no
+its tray icon, pastes into a note, opens the zip's help, ends it and checks the files it wrote. Here: that it wrote no
 other file and left the program as shipped.
 
 Usage: release_program_test.py BUILD/win32_tests.exe BUILD/tavlo.exe"""
@@ -41,7 +41,7 @@ class ReleaseProgramTest(unittest.TestCase):
         self.assertIn("[  PASSED  ] 1 test", run.stdout, run.stdout)
 
         self.assertEqual(sorted(os.listdir(folder)), ["LICENSE.txt", "README-en.txt", "README.txt", "tavlo.DAT",
-                                                      "tavlo.INI", "tavlo.OLD", "tavlo.exe"])
+                                                      "tavlo.INI", "tavlo.OLD", "tavlo.chm", "tavlo.exe"])
         with open(os.path.join(folder, "tavlo.exe"), "rb") as f:
             self.assertEqual(f.read(), shipped, "the program is never written")
 

@@ -30,3 +30,20 @@ TEST(HelpFileName, NeverWritesPastTheBuffer) {
     EXPECT_EQ(Derive(L"C:\\abcdefghijklmnop.e", 8), L"C:\\abcd");
     EXPECT_EQ(Derive(L"C:\\app\\tavlo", 6), L"C:\\ap");
 }
+
+// WinHelp only where both its file and its viewer are there; else the HTML Help file if there is one.
+TEST(HelpFileName, TheViewerIsWinHelpOnlyWithItsFileAndViewerElseHtmlHelp) {
+    struct Case {
+        bool winHelpFile, winHelpViewer, htmlHelpFile;
+        HelpViewer expected;
+    };
+    const Case cases[] = {
+        {true, true, true, HelpViewer::WinHelp},    {true, true, false, HelpViewer::WinHelp},
+        {true, false, true, HelpViewer::HtmlHelp},  {false, true, true, HelpViewer::HtmlHelp},
+        {false, false, true, HelpViewer::HtmlHelp}, {true, false, false, HelpViewer::None},
+        {false, true, false, HelpViewer::None},     {false, false, false, HelpViewer::None},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(ChooseHelpViewer(c.winHelpFile, c.winHelpViewer, c.htmlHelpFile), c.expected)
+            << c.winHelpFile << c.winHelpViewer << c.htmlHelpFile;
+}

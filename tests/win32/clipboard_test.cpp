@@ -110,14 +110,25 @@ TEST_F(ClipboardTest, TheCutAt1023BytesNeverSplitsACharacter) {
     EXPECT_EQ(TextOf(NoteTable[0]), std::string(1022, 'a'));
 }
 
-// Unicode text is taken first, whatever the bytes beside it say; a character that Shift-JIS
+// Plain text of another code page gives way to the Unicode text; a character that Shift-JIS
 // cannot hold becomes what the conversion makes of it.
-TEST_F(ClipboardTest, PasteTakesUnicodeTextFirst) {
+TEST_F(ClipboardTest, PasteTakesUnicodeTextOverPlainTextOfAnotherCodePage) {
     const HWND note = OpenNote(MakeRecord(10, 10, 200, 60, "x"));
     const std::wstring unicode = L"\x30E1\x30E2 \x2713 ok"; // メモ ✓ ok
-    PutOnClipboard("other bytes", &unicode);
+    PutOnClipboard("other bytes", &unicode, 0x0409);
     SendMessageA(note, WM_COMMAND, IDM_PASTE, 0);
     EXPECT_EQ(TextOf(NoteTable[0]), "\x83\x81\x83\x82 ? ok");
+}
+
+// Copied from one note into another, the NEC and IBM codes stay what they were; through UTF-16
+// they would come back as their JIS forms.
+TEST_F(ClipboardTest, CopyAndPasteBetweenNotesKeepsEveryByte) {
+    const std::string text = "\x87\x90\x87\x9b\xfa\x4a\xed\x40"; // ≒ ∵ and two IBM kanji
+    const HWND from = OpenNote(MakeRecord(10, 10, 200, 60, text.c_str()));
+    const HWND to = OpenNote(MakeRecord(10, 80, 200, 60, "x"));
+    SendMessageA(from, WM_COMMAND, IDM_COPY, 0);
+    SendMessageA(to, WM_COMMAND, IDM_PASTE, 0);
+    EXPECT_EQ(TextOf(NoteTable[1]), text);
 }
 
 TEST_F(ClipboardTest, PasteIntoAnEmptyNoteCannotBeUndone) {

@@ -123,11 +123,20 @@ TEST_F(CreateNoteTest, DisplayModeIsInheritedOnlyWhenAsked) {
     EXPECT_EQ(ModeOf(NewFrom(source)), kModeNormal);
 }
 
-TEST_F(CreateNoteTest, RestoredNotesAreNotCorrected) {
-    const HWND off = OpenNote(MakeRecord(2000, 1500, 100, 50, "far away"));
+// A restored note that the screen shows even in part stays where it was stored; one it does not
+// show at all moves, size kept, into the work area nearest to it.
+TEST_F(CreateNoteTest, RestoredNotesAreNotCorrectedUnlessOutOfReach) {
+    const HWND partly = OpenNote(MakeRecord(1000, 700, 100, 50, "partly shown"));
+    EXPECT_EQ(WindowRectOf(partly).left, 1000);
+    EXPECT_EQ(WindowRectOf(partly).top, 700);
+    const HWND off = OpenNote(MakeRecord(2000, 100, 100, 50, "far away"));
+    RECT work;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     const RECT r = WindowRectOf(off);
-    EXPECT_EQ(r.left, 2000);
-    EXPECT_EQ(r.top, 1500);
+    EXPECT_EQ(r.left, work.right - 100);
+    EXPECT_EQ(r.top, 100);
+    EXPECT_EQ(r.right - r.left, 100);
+    EXPECT_EQ(NoteTable[1].x, work.right - 100) << "the next save stores the new place";
 }
 
 // Sizes the platform will not make stay in the record through mode changes and saves, until
@@ -168,26 +177,38 @@ TEST_F(CreateNoteTest, TheHundredthNoteIsRefusedWithTheLimitMessage) {
     EXPECT_EQ(noteCount, 99);
 }
 
-static LRESULT CALLBACK RefuseNoteWindows(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_CREATEWND) {
-        wchar_t name[64] = L"";
-        GetClassNameW(reinterpret_cast<HWND>(wParam), name, 64);
-        if (std::wcscmp(name, kWindowClassName) == 0) return 1;
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
 // The window field of a stored record is the handle of the run that saved it. A note whose window
 // cannot be made holds none, so it is never taken for a window that now has that handle.
 TEST_F(CreateNoteTest, ANoteWithoutAWindowIsNeverFoundByAnOldHandle) {
     NoteRecord r = MakeRecord(100, 100, 120, 60, "windowless");
     SetNoteWindow(r, mainWindow); // the value happens to be a live window's now
-    HHOOK hook = SetWindowsHookExA(WH_CBT, RefuseNoteWindows, nullptr, GetCurrentThreadId());
-    NoteTable[0] = r;
-    CreateNote(nullptr, 0);
-    UnhookWindowsHookEx(hook);
+    OpenWindowlessNote(r);
     ASSERT_EQ(noteCount, 1) << "the record is kept";
     EXPECT_EQ(NoteTable[0].window, 0u);
     EXPECT_EQ(FindNote(mainWindow), noteCount);
     EXPECT_EQ(FindNote(nullptr), noteCount);
+}
+
+// Alt+F4, or WM_CLOSE from another program, leaves the note as it is: only the program's own
+// commands close a note, so no record is left with a dead window.
+TEST_F(CreateNoteTest, WmCloseLeavesTheNote) {
+    const HWND note = OpenNote(MakeRecord(100, 100, 120, 60, "stays"));
+    SendMessageW(note, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(IsWindow(note));
+    EXPECT_EQ(FindNote(note), 0);
+    EXPECT_EQ(noteCount, 1);
+}
+
+// Nothing the platform did not fill is taken for a place: the rectangle of a window that is gone
+// leaves the stored geometry as it was.
+TEST_F(CreateNoteTest, AWindowThatIsGoneLeavesTheStoredGeometry) {
+    NoteRecord record = MakeRecord(100, 200, 120, 60, "kept");
+    const HWND gone =
+        CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 5, 5, 50, 50, nullptr, nullptr, nullptr, nullptr);
+    DestroyWindow(gone);
+    StoreWindowRect(record, gone);
+    EXPECT_EQ(record.x, 100);
+    EXPECT_EQ(record.y, 200);
+    EXPECT_EQ(record.width, 120);
+    EXPECT_EQ(record.height, 60);
 }

@@ -131,6 +131,16 @@ TEST_F(DateMacroTest, TheTimerMarksOnlyTheInsideOfMacroNotes) {
     EXPECT_EQ(timerRepaintPending, 0) << "a completed paint clears the flag";
 }
 
+// A macro note without a window is passed over: a null window would stand for the whole desktop.
+TEST_F(DateMacroTest, TheTimerPassesOverAMacroNoteWithoutAWindow) {
+    const HWND plain = OpenAt(10, 60, "plain");
+    PumpMessages();
+    OpenWindowlessNote(MakeRecord(10, 10, kNoteWidth, kNoteHeight, kDate2));
+    DateMacroTimer(nullptr, 0, 0, 0);
+    RECT update;
+    EXPECT_FALSE(GetUpdateRect(plain, &update, FALSE));
+}
+
 TEST_F(DateMacroTest, ATimerRepaintInTheSameSecondIsPutOffButAnUncoveredEdgeIsNot) {
     const HWND note = OpenAt(10, 10, kDate2);
     timerMode = 1;

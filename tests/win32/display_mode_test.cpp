@@ -118,3 +118,33 @@ TEST_F(DisplayModeTest, AWallpaperNoteStaysAtTheBottomAndIsNeverLeftActive) {
     SetWindowPos(wallpaper, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     EXPECT_TRUE(Above(a, wallpaper)) << "raised by another program";
 }
+
+// What the screen shows at a point, as drawn: on a plain X display that is the X server's stacking.
+static COLORREF ScreenPixel(int x, int y) {
+    HDC screen = GetDC(nullptr);
+    const COLORREF color = GetPixel(screen, x, y);
+    ReleaseDC(nullptr, screen);
+    return color;
+}
+
+// Restored at start as topmost B, normal D, normal A, wallpaper C over A, normal E: where C and A
+// overlap the screen shows A, on a plain X display too, where Wine stacks the windows by the order
+// they were made and raised rather than by the z-order it keeps.
+TEST_F(DisplayModeTest, AWallpaperNoteRestoredAtStartIsDrawnBelowTheNotesBeforeIt) {
+    ProgramRun run;
+    const auto record = [](int x, int y, const char *text, int mode, COLORREF color) {
+        NoteRecord r = MakeRecord(x, y, 100, 50, text);
+        r.displayMode = mode;
+        r.backColor = color;
+        return Bytes(&r, sizeof r);
+    };
+    const COLORREF blue = RGB(0, 0, 255), red = RGB(255, 0, 0), yellow = RGB(255, 255, 128);
+    WriteFileBytes(run.DataFile(".DAT"),
+                   record(600, 10, "B", kModeTopmost, yellow) + record(400, 10, "D", kModeNormal, yellow) +
+                       record(10, 10, "A", kModeNormal, blue) + record(50, 30, "C", kModeWallpaper, red) +
+                       record(200, 10, "E", kModeNormal, yellow));
+    ASSERT_TRUE(run.Start());
+    ASSERT_TRUE(run.WaitUntilRunning());
+    ASSERT_TRUE(run.WaitForNotes(5));
+    EXPECT_TRUE(WaitFor([&] { return ScreenPixel(80, 50) == blue; })) << "the wallpaper note is drawn on top" << std::hex << ScreenPixel(80,50) << " a " << ScreenPixel(20,20) << " c " << ScreenPixel(140,70) << " e " << ScreenPixel(250, 30);
+}

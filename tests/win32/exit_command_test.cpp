@@ -11,7 +11,6 @@
 #include <string>
 #include <vector>
 
-static const char kExitCaption[] = "\x8f\x49\x97\xb9\x8a\x6d\x94\x46"; // 終了確認
 // " "タヴロ" を終了しますか？ "
 static const char kExitQuestion[] =
     " \"" SJ_TAVLO "\" \x82\xf0\x8f\x49\x97\xb9\x82\xb5\x82\xdc\x82\xb7\x82\xa9\x81\x48 ";
@@ -70,10 +69,25 @@ TEST_F(ExitCommandTest, WithShiftItSavesAndClosesEverythingWithoutAsking) {
     EXPECT_TRUE(QuitPosted()) << "which ends the message loop";
 }
 
+// Exit while the memo of another note is up: the memo ends with its note, and the command that
+// opened it writes nothing over the notes Exit saved.
+TEST_F(ExitCommandTest, ExitWhileAnotherNotesMemoIsUpKeepsTheSavedNotes) {
+    const HWND first = OpenNote(MakeRecord(10, 10, 100, 50, "aaa"));
+    const HWND second = OpenNote(MakeRecord(10, 70, 100, 50, "bbb"));
+    ExpectDialogs({{SJ_MEMO_INPUT, [second](HWND) {
+                        ShiftScope shift;
+                        SendMessageA(second, WM_COMMAND, IDM_EXIT, 0);
+                    }}});
+    DispatchCommand(first, IDM_MEMO_INPUT);
+    EXPECT_TRUE(DialogScriptDone());
+    EXPECT_EQ(noteCount, 0);
+    EXPECT_EQ(TextsIn(ReadFileBytes(notesPath)), (std::vector<std::string>{"aaa", "bbb"}));
+}
+
 TEST_F(ExitCommandTest, AnsweredNoEverythingRunsOnUnsaved) {
     const HWND note = OpenNote(MakeRecord(10, 10, 100, 50, "stay"));
     std::string question;
-    ExpectDialogs({{kExitCaption, [&](HWND box) {
+    ExpectDialogs({{SJ_EXIT_CONFIRM, [&](HWND box) {
                         question = MessageBoxText(box);
                         PressButton(box, IDNO);
                     }}});
@@ -103,7 +117,7 @@ TEST_F(ExitProgramTest, ExitAnsweredYesSavesAndEndsWithStatusZero) {
     ASSERT_TRUE(StartWithTwoNotes(run));
     DeleteFileW(run.DataFile(".DAT").c_str());
     PostMessageA(run.NoteWindows()[0], WM_COMMAND, IDM_EXIT, 0);
-    const HWND box = run.WaitForDialog(kExitCaption);
+    const HWND box = run.WaitForDialog(SJ_EXIT_CONFIRM);
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(MessageBoxText(box), kExitQuestion);
     PressButton(box, IDYES);
@@ -120,7 +134,7 @@ TEST_F(ExitProgramTest, ExitAnsweredNoLeavesTheProgramRunningAndSavesNothing) {
     DeleteFileW(run.DataFile(".DAT").c_str());
     const HWND note = run.NoteWindows()[0];
     PostMessageA(note, WM_COMMAND, IDM_EXIT, 0);
-    const HWND box = run.WaitForDialog(kExitCaption);
+    const HWND box = run.WaitForDialog(SJ_EXIT_CONFIRM);
     ASSERT_NE(box, nullptr);
     PressButton(box, IDNO);
     EXPECT_TRUE(WaitFor([&] { return !IsWindow(box); }));

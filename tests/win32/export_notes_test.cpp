@@ -45,6 +45,15 @@ static DialogStep CsvFormat() {
             }};
 }
 
+// An export to the path in the format, with the columns chosen so far.
+static ExportChoices To(const std::string &path, int format) {
+    ExportChoices choices = {};
+    choices.exportFormat = format;
+    std::memcpy(choices.columns, csvColumns, sizeof choices.columns);
+    lstrcpyW(choices.exportPath, Wide(path).c_str());
+    return choices;
+}
+
 // Types the path into the save-file dialog and confirms it.
 static DialogStep SaveAs(const std::string &path) {
     return {kSaveCaption, [path](HWND dialog) {
@@ -81,7 +90,6 @@ TEST_F(ExportNotesTest, TextExportToANewFile) {
     DispatchCommand(NoteWindowOf(NoteTable[0]), IDM_FILE_OUTPUT);
     EXPECT_TRUE(DialogScriptDone());
     EXPECT_EQ(ReadFileBytes(path), "AB\r\n\nCD\nX,Y\n");
-    EXPECT_EQ(Narrow(exportPath), path);
 }
 
 TEST_F(ExportNotesTest, CsvExportWithShiftAndChosenColumns) {
@@ -124,7 +132,6 @@ TEST_F(ExportNotesTest, ColumnDialogShowsTheLastChoiceAndCancelKeepsIt) {
                                      SetCheck(dialog, IDC_CSV_TEXT, false);
                                      PressButton(dialog, IDCANCEL);
                                  }}});
-    lstrcpyW(exportPath, Wide(folder + "untouched.csv").c_str());
     {
         ShiftScope shift;
         DispatchCommand(NoteWindowOf(NoteTable[0]), IDM_FILE_OUTPUT);
@@ -134,6 +141,29 @@ TEST_F(ExportNotesTest, ColumnDialogShowsTheLastChoiceAndCancelKeepsIt) {
     for (int i = 0; i < kCsvColumnCount; ++i)
         EXPECT_EQ(csvColumns[i], expected[i]) << "column " << i;
     EXPECT_FALSE(FileIsThere(folder + "untouched.csv"));
+}
+
+// A CSV export whose save dialog is up while another note's export starts and is cancelled still
+// writes CSV.
+TEST_F(ExportNotesTest, TwoExportsAtOnceKeepTheirOwnFormat) {
+    OpenNote(MakeRecord(10, 10, 100, 50, "a"));
+    const HWND other = OpenNote(MakeRecord(10, 70, 100, 50, "b"));
+    const std::string path = folder + "both.csv";
+    ExpectDialogs({CsvFormat(),
+                   {SJ_CSV_COLUMNS, [](HWND dialog) { PressButton(dialog, IDOK); }},
+                   {kSaveCaption,
+                    [&](HWND dialog) {
+                        DispatchCommand(other, IDM_FILE_OUTPUT); // its format dialog is the next step
+                        SetDlgItemTextA(dialog, kFileNameBox, path.c_str());
+                        PressButton(dialog, IDOK);
+                    }},
+                   {SJ_FILE_FORMAT, [](HWND dialog) { PressButton(dialog, IDCANCEL); }}});
+    {
+        ShiftScope shift;
+        DispatchCommand(NoteWindowOf(NoteTable[0]), IDM_FILE_OUTPUT);
+    }
+    EXPECT_TRUE(DialogScriptDone());
+    EXPECT_EQ(ReadFileBytes(path).substr(0, 2), "a,") << "written as text";
 }
 
 TEST_F(ExportNotesTest, OverwritingAnExistingFileAfterTheQuestion) {
@@ -173,35 +203,33 @@ TEST_F(ExportNotesTest, CsvOverAnExistingFile) {
 TEST_F(ExportNotesTest, NoNotesGiveAnEmptyFileInBothFormats) {
     const std::string path = folder + "empty.out";
     WriteFileBytes(path, "previous contents");
-    lstrcpyW(exportPath, Wide(path).c_str());
-    ExportNotes(IDC_FORMAT_TEXT);
+    ExportNotes(To(path, IDC_FORMAT_TEXT));
     EXPECT_TRUE(FileIsThere(path));
     EXPECT_EQ(ReadFileBytes(path), "");
     WriteFileBytes(path, "previous contents");
-    ExportNotes(IDC_FORMAT_CSV);
+    ExportNotes(To(path, IDC_FORMAT_CSV));
     EXPECT_EQ(ReadFileBytes(path), "");
 }
 
 TEST_F(ExportNotesTest, EmptyNoteInBothFormats) {
     OpenNote(MakeRecord(10, 10, 100, 50, ""));
-    lstrcpyW(exportPath, Wide(folder + "e.txt").c_str());
-    ExportNotes(IDC_FORMAT_TEXT);
-    EXPECT_EQ(ReadFileBytes(exportPath), "");
+    const std::string path = folder + "e.txt";
+    ExportNotes(To(path, IDC_FORMAT_TEXT));
+    EXPECT_EQ(ReadFileBytes(path), "");
     const int columns[kCsvColumnCount] = {1, 0, 1, 0, 0, 0};
     std::memcpy(csvColumns, columns, sizeof columns);
-    ExportNotes(IDC_FORMAT_CSV);
-    EXPECT_EQ(ReadFileBytes(exportPath), ",," + std::to_string(NoteTable[0].backColor) + ",,,\n");
+    ExportNotes(To(path, IDC_FORMAT_CSV));
+    EXPECT_EQ(ReadFileBytes(path), ",," + std::to_string(NoteTable[0].backColor) + ",,,\n");
 }
 
 TEST_F(ExportNotesTest, UnwritablePathGivesTheMessageAndTouchesNothing) {
     OpenTwoNotes();
     const std::string missing = folder + "no such folder\\";
-    lstrcpyW(exportPath, Wide(missing + "out.txt").c_str());
     ExpectDialogs({{SJ_EXPORT_ERROR, [](HWND box) {
                         EXPECT_EQ(MessageBoxText(box), SJ_EXPORT_FAILED);
                         PressButton(box, IDOK);
                     }}});
-    ExportNotes(IDC_FORMAT_TEXT);
+    ExportNotes(To(missing + "out.txt", IDC_FORMAT_TEXT));
     EXPECT_TRUE(DialogScriptDone());
     EXPECT_FALSE(FileIsThere(missing));
     EXPECT_FALSE(FileIsThere(missing + "out.txt"));
@@ -211,14 +239,13 @@ TEST_F(ExportNotesTest, UnwritablePathGivesTheMessageAndTouchesNothing) {
 // always-full device stands in for it), and the failure is said once.
 TEST_F(ExportNotesTest, AFailedWriteGivesTheMessageOnce) {
     OpenTwoNotes();
-    lstrcpyW(exportPath, L"Z:\\dev\\full");
     ExpectDialogs({{SJ_EXPORT_ERROR,
                     [](HWND box) {
                         EXPECT_EQ(MessageBoxText(box), SJ_EXPORT_FAILED);
                         PressButton(box, IDOK);
                     }}},
                   1500);
-    ExportNotes(IDC_FORMAT_TEXT);
+    ExportNotes(To("Z:\\dev\\full", IDC_FORMAT_TEXT));
     EXPECT_TRUE(DialogScriptDone()) << "a cut export was reported as success";
 }
 
@@ -230,7 +257,6 @@ TEST_F(ExportNotesTest, CancelInTheFormatOrSaveDialogWritesNothing) {
     ExpectDialogs({TextFormat(), {kSaveCaption, [](HWND dialog) { PressButton(dialog, IDCANCEL); }}});
     DispatchCommand(NoteWindowOf(NoteTable[0]), IDM_FILE_OUTPUT);
     EXPECT_TRUE(DialogScriptDone());
-    EXPECT_EQ(exportPath[0], L'\0') << "the path is emptied before the save dialog";
 }
 
 TEST_F(ExportNotesTest, DialogsFromTheTrayAreCentred) {

@@ -11,6 +11,7 @@
 #include "store/note_table.h"
 #include "tests/sjis_words.h"
 
+#include <commctrl.h>
 #include <shellapi.h>
 
 #include <cstdio>
@@ -60,6 +61,22 @@ HWND OpenNote(const NoteRecord &record) {
     NoteTable[noteCount] = record;
     CreateNote(nullptr, 0);
     return NoteWindowOf(NoteTable[noteCount - 1]);
+}
+
+static LRESULT CALLBACK RefuseNoteWindows(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_CREATEWND) {
+        wchar_t name[64] = L"";
+        GetClassNameW(reinterpret_cast<HWND>(wParam), name, 64);
+        if (std::wcscmp(name, kWindowClassName) == 0) return 1;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void OpenWindowlessNote(const NoteRecord &record) {
+    HHOOK hook = SetWindowsHookExA(WH_CBT, RefuseNoteWindows, nullptr, GetCurrentThreadId());
+    NoteTable[noteCount] = record;
+    CreateNote(nullptr, 0);
+    UnhookWindowsHookEx(hook);
 }
 
 NoteRecord MakeRecord(int x, int y, int width, int height, const char *text) {
@@ -176,13 +193,12 @@ static HGLOBAL BlockOf(const void *bytes, size_t size) {
     return block;
 }
 
-void PutOnClipboard(const std::string &text, const std::wstring *unicode) {
+void PutOnClipboard(const std::string &text, const std::wstring *unicode, LCID locale) {
     ASSERT_TRUE(OpenClipboard(mainWindow));
     EmptyClipboard();
     if (unicode) SetClipboardData(CF_UNICODETEXT, BlockOf(unicode->c_str(), (unicode->size() + 1) * 2));
     SetClipboardData(CF_TEXT, BlockOf(text.c_str(), text.size() + 1));
-    const LCID japanese = 0x0411;
-    SetClipboardData(CF_LOCALE, BlockOf(&japanese, sizeof japanese));
+    SetClipboardData(CF_LOCALE, BlockOf(&locale, sizeof locale));
     CloseClipboard();
 }
 
@@ -310,6 +326,14 @@ std::string MessageBoxText(HWND box) {
     return ControlText(box, 0xFFFF);
 }
 
+// ---- Mouse ----
+
+void SendMouse(HWND window, UINT message, int screenX, int screenY) {
+    POINT p = {screenX, screenY};
+    ScreenToClient(window, &p);
+    SendMessageA(window, message, message == WM_MOUSEMOVE ? 0 : MK_LBUTTON, MAKELPARAM(p.x, p.y));
+}
+
 // ---- Pixels ----
 
 COLORREF PixelAt(HWND window, int x, int y) {
@@ -412,9 +436,39 @@ HWND ProgramRun::WaitForWindow(const std::function<bool(HWND)> &match, DWORD tim
     return found;
 }
 
+HWND ProgramRun::NoteWithText(const std::string &text, DWORD timeoutMs) const {
+    const std::string title = SJ_TAVLO " - " + text;
+    return WaitForWindow(
+        [&](HWND w) {
+            return ClassOf(w) == kWindowClassName && IsWindowVisible(w) && WindowText(w) == title;
+        },
+        timeoutMs);
+}
+
 HWND ProgramRun::WaitForDialog(const char *caption, DWORD timeoutMs) const {
     return WaitForWindow([caption](HWND w) { return IsWindowVisible(w) && WindowText(w) == caption; },
                          timeoutMs);
+}
+
+static BOOL CALLBACK FindContentsTree(HWND child, LPARAM found) {
+    if (ClassOf(child) != WC_TREEVIEWW) return TRUE;
+    *reinterpret_cast<HWND *>(found) = child;
+    return FALSE;
+}
+
+// The entries of the viewer's contents tree, the pages of collapsed books included.
+static LRESULT ContentsEntries(HWND viewer) {
+    HWND tree = nullptr;
+    EnumChildWindows(viewer, FindContentsTree, reinterpret_cast<LPARAM>(&tree));
+    return tree ? SendMessageW(tree, TVM_GETCOUNT, 0, 0) : 0;
+}
+
+// The viewer's window class has that name on Windows and under Wine alike; its contents are
+// filled in after it is shown.
+HWND ProgramRun::WaitForHelpViewer(DWORD timeoutMs) const {
+    return WaitForWindow(
+        [](HWND w) { return ClassOf(w) == L"HH Parent" && IsWindowVisible(w) && ContentsEntries(w) > 1; },
+        timeoutMs);
 }
 
 int ProgramRun::WaitForExit(DWORD timeoutMs) {

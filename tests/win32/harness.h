@@ -29,6 +29,8 @@ protected:
 
 // Opens a note from a prepared record, as start-up restores one. Returns its window.
 HWND OpenNote(const NoteRecord &record);
+// Opens a note from a record as start-up does when the platform refuses to make its window.
+void OpenWindowlessNote(const NoteRecord &record);
 // A record with the built-in template's attributes, at the given place and with the text.
 NoteRecord MakeRecord(int x, int y, int width, int height, const char *text = "");
 // The bytes of such a record, as a notes file holds it.
@@ -59,9 +61,9 @@ extern const char kBuiltInSettingsFile[];
 std::string Bytes(const void *data, size_t size);
 
 // ---- Shell ----
-// Shift-JIS text as a Japanese program places it: the bytes and their locale, and Unicode text
-// when given (without it the platform makes that from the bytes). The main window owns it.
-void PutOnClipboard(const std::string &text, const std::wstring *unicode = nullptr);
+// Text as a program places it: the bytes and their locale (Japanese unless given), and Unicode
+// text when given (without it the platform makes that from the bytes). The main window owns it.
+void PutOnClipboard(const std::string &text, const std::wstring *unicode = nullptr, LCID locale = 0x0411);
 // Whether the shell holds the program's tray icon for the window: only an icon it holds can be
 // changed.
 bool TrayHoldsIcon(HWND owner);
@@ -101,6 +103,11 @@ std::string ControlText(HWND dialog, int id);
 // The text of the message box's message (its static control).
 std::string MessageBoxText(HWND box);
 
+// ---- Mouse ----
+// Sends a mouse message with a screen point, converted to the window's client coordinates as the
+// platform would deliver it.
+void SendMouse(HWND window, UINT message, int screenX, int screenY);
+
 // ---- Pixels ----
 COLORREF PixelAt(HWND window, int x, int y);
 
@@ -127,6 +134,9 @@ public:
     HWND WaitForWindow(const std::function<bool(HWND)> &match, DWORD timeoutMs = 10000) const;
     // Finds a top-level dialog of the process with the caption; null after the timeout.
     HWND WaitForDialog(const char *caption, DWORD timeoutMs = 10000) const;
+    // The platform's HTML Help window of the process once its contents are listed; null after the
+    // timeout.
+    HWND WaitForHelpViewer(DWORD timeoutMs = 10000) const;
     HWND MainWindow() const;
     // Waits until start-up is over and the program's message loop answers.
     bool WaitUntilRunning(DWORD timeoutMs = 15000) const;
@@ -134,6 +144,9 @@ public:
     // Waits for the process to end; returns its exit status, or -1 after the timeout.
     int WaitForExit(DWORD timeoutMs = 15000);
     void Kill();
+    // The visible note whose text (as its title shows it) is this, waiting for it a while (a note
+    // is hidden for a moment while its display mode is applied); null after the timeout.
+    HWND NoteWithText(const std::string &text, DWORD timeoutMs = 10000) const;
     DWORD ProcessId() const { return info_.dwProcessId; }
 
 private:

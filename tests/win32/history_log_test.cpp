@@ -14,6 +14,7 @@
 
 #include <commctrl.h>
 #include <cstring>
+#include <cwchar>
 #include <memory>
 
 class HistoryLogTest : public ProgramTest {};
@@ -131,6 +132,26 @@ TEST_F(HistoryLogTest, RestoreIntoTheNoteCanBeUndone) {
     ASSERT_EQ(noteCount, 1);
     EXPECT_STREQ(NoteTable[0].text, "older");
     DispatchCommand(note, IDM_UNDO);
+    EXPECT_STREQ(NoteTable[0].text, "current text");
+}
+
+static LRESULT CALLBACK RefuseDialogs(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_CREATEWND) {
+        wchar_t name[16] = L"";
+        GetClassNameW(reinterpret_cast<HWND>(wParam), name, 16);
+        if (std::wcscmp(name, L"#32770") == 0) return 1;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// A dialog the platform cannot make chooses nothing, as Cancel does.
+TEST_F(HistoryLogTest, AHistoryDialogThatCannotOpenLeavesTheNote) {
+    WriteFileBytes(logPath, Entry("older"));
+    const HWND note = NoteWith("current text");
+    HHOOK hook = SetWindowsHookExA(WH_CBT, RefuseDialogs, nullptr, GetCurrentThreadId());
+    DispatchCommand(note, IDM_HISTORY);
+    UnhookWindowsHookEx(hook);
+    ASSERT_EQ(noteCount, 1);
     EXPECT_STREQ(NoteTable[0].text, "current text");
 }
 

@@ -189,6 +189,48 @@ TEST_F(MemoInputTest, TwoMemosOpenAtOnceEachStoreIntoTheirOwnNote) {
     EXPECT_STREQ(NoteTable[FindNote(second)].text, "BBB-new");
 }
 
+// The memos of two notes, each with its format dialog open: each note gets the stamp chosen in its
+// own dialog, whichever was confirmed first.
+TEST_F(MemoInputTest, TwoFormatDialogsOpenAtOnceEachStampTheirOwnNote) {
+    const HWND first = OpenTextNote("aaa");
+    const HWND second = OpenNote(MakeRecord(400, 100, 200, 80, "bbb"));
+    HWND firstFormat = nullptr;
+    ExpectDialogs({
+        {kMemoCaption,
+         [](HWND memo) {
+             SetWindowTextA(memo, "first memo"); // so that later steps find the other one
+             PressButton(memo, IDC_DATE_BUTTON);
+         }},
+        {kFormatCaption,
+         [&](HWND dialog) {
+             firstFormat = dialog;
+             SetWindowTextA(dialog, "first format");
+             SendDlgItemMessageA(dialog, IDC_FORMAT_LIST, LB_SETCURSEL, 3, 0); // YY/MM/DD
+             PostMessageA(second, WM_LBUTTONDBLCLK, 0, 0);
+         }},
+        {kMemoCaption,
+         [](HWND memo) {
+             SetWindowTextA(memo, "second memo");
+             PressButton(memo, IDC_DATE_BUTTON);
+         }},
+        {kFormatCaption,
+         [&](HWND dialog) {
+             SendDlgItemMessageA(dialog, IDC_FORMAT_LIST, LB_SETCURSEL, 0, 0); // YY年 MM月 DD日
+             PressButton(firstFormat, IDOK);
+             PressButton(dialog, IDOK);
+         }},
+        {"second memo", [](HWND memo) { PressButton(memo, IDOK); }},
+        {"first memo", [](HWND memo) { PressButton(memo, IDOK); }},
+    });
+    SendMessageA(first, WM_LBUTTONDBLCLK, 0, 0);
+    ASSERT_TRUE(DialogScriptDone());
+    const std::string firstText = NoteTable[FindNote(first)].text,
+                      secondText = NoteTable[FindNote(second)].text;
+    EXPECT_EQ(firstText.find(SJ_YEAR), std::string::npos) << "got " << firstText;
+    EXPECT_EQ(firstText.substr(2, 1), "/") << "got " << firstText;
+    EXPECT_NE(secondText.find(SJ_YEAR), std::string::npos) << "got " << secondText;
+}
+
 // A mode outside 0-2 from the notes file is applied again as it stands: turned into a command id
 // (121 + 9 is the colour command) it would open another dialog.
 TEST_F(MemoInputTest, ClosingTheMemoOfANoteInAnUnknownModeRunsNoOtherCommand) {

@@ -9,24 +9,15 @@
 
 #include <cstring>
 
-class NoteMouseTest : public ProgramTest {
-protected:
-    // Sends a mouse message with a screen point, converted to the note's client coordinates
-    // as the platform would deliver it.
-    static void Mouse(HWND note, UINT message, int screenX, int screenY) {
-        POINT p = {screenX, screenY};
-        ScreenToClient(note, &p);
-        SendMessageA(note, message, message == WM_MOUSEMOVE ? 0 : MK_LBUTTON, MAKELPARAM(p.x, p.y));
-    }
-};
+class NoteMouseTest : public ProgramTest {};
 
 TEST_F(NoteMouseTest, DraggingMovesTheNoteAndSavesOnRelease) {
     const HWND note = OpenNote(MakeRecord(100, 100, 220, 66, "drag"));
-    Mouse(note, WM_LBUTTONDOWN, 110, 110);
-    Mouse(note, WM_MOUSEMOVE, 140, 150);
-    Mouse(note, WM_MOUSEMOVE, 150, 170);
+    SendMouse(note, WM_LBUTTONDOWN, 110, 110);
+    SendMouse(note, WM_MOUSEMOVE, 140, 150);
+    SendMouse(note, WM_MOUSEMOVE, 150, 170);
     DeleteFileW(notesPath);
-    Mouse(note, WM_LBUTTONUP, 150, 170);
+    SendMouse(note, WM_LBUTTONUP, 150, 170);
     const RECT r = WindowRectOf(note);
     EXPECT_EQ(r.left, 140);
     EXPECT_EQ(r.top, 160);
@@ -38,17 +29,17 @@ TEST_F(NoteMouseTest, DraggingMovesTheNoteAndSavesOnRelease) {
 TEST_F(NoteMouseTest, AClickWithoutMovementStillSaves) {
     const HWND note = OpenNote(MakeRecord(100, 100, 220, 66, "click"));
     DeleteFileW(notesPath);
-    Mouse(note, WM_LBUTTONDOWN, 110, 110);
-    Mouse(note, WM_LBUTTONUP, 110, 110);
+    SendMouse(note, WM_LBUTTONDOWN, 110, 110);
+    SendMouse(note, WM_LBUTTONUP, 110, 110);
     EXPECT_TRUE(FileIsThere(notesPath));
 }
 
 TEST_F(NoteMouseTest, TheGripResizesKeepingTheTopLeftCorner) {
     const HWND note = OpenNote(MakeRecord(100, 100, 220, 66, "resize"));
-    Mouse(note, WM_MOUSEMOVE, 315, 160); // client (215, 60): inside the grip
-    Mouse(note, WM_LBUTTONDOWN, 315, 160);
-    Mouse(note, WM_MOUSEMOVE, 345, 180);
-    Mouse(note, WM_LBUTTONUP, 345, 180);
+    SendMouse(note, WM_MOUSEMOVE, 315, 160); // client (215, 60): inside the grip
+    SendMouse(note, WM_LBUTTONDOWN, 315, 160);
+    SendMouse(note, WM_MOUSEMOVE, 345, 180);
+    SendMouse(note, WM_LBUTTONUP, 345, 180);
     const RECT r = WindowRectOf(note);
     EXPECT_EQ(r.left, 100);
     EXPECT_EQ(r.top, 100);
@@ -59,10 +50,10 @@ TEST_F(NoteMouseTest, TheGripResizesKeepingTheTopLeftCorner) {
 
 TEST_F(NoteMouseTest, AResizeStopsAtEightPixels) {
     const HWND note = OpenNote(MakeRecord(100, 100, 220, 66, "shrink"));
-    Mouse(note, WM_MOUSEMOVE, 315, 160);
-    Mouse(note, WM_LBUTTONDOWN, 315, 160);
-    Mouse(note, WM_MOUSEMOVE, 20, 20);
-    Mouse(note, WM_LBUTTONUP, 20, 20);
+    SendMouse(note, WM_MOUSEMOVE, 315, 160);
+    SendMouse(note, WM_LBUTTONDOWN, 315, 160);
+    SendMouse(note, WM_MOUSEMOVE, 20, 20);
+    SendMouse(note, WM_LBUTTONUP, 20, 20);
     const RECT r = WindowRectOf(note);
     EXPECT_EQ(r.right - r.left, 8);
     EXPECT_EQ(r.bottom - r.top, 8);
@@ -71,11 +62,11 @@ TEST_F(NoteMouseTest, AResizeStopsAtEightPixels) {
 
 TEST_F(NoteMouseTest, LeavingTheGripEndsTheResizeMode) {
     const HWND note = OpenNote(MakeRecord(100, 100, 220, 66, "grip"));
-    Mouse(note, WM_MOUSEMOVE, 315, 160);
-    Mouse(note, WM_MOUSEMOVE, 150, 120); // out of the grip again
-    Mouse(note, WM_LBUTTONDOWN, 150, 120);
-    Mouse(note, WM_MOUSEMOVE, 170, 130);
-    Mouse(note, WM_LBUTTONUP, 170, 130);
+    SendMouse(note, WM_MOUSEMOVE, 315, 160);
+    SendMouse(note, WM_MOUSEMOVE, 150, 120); // out of the grip again
+    SendMouse(note, WM_LBUTTONDOWN, 150, 120);
+    SendMouse(note, WM_MOUSEMOVE, 170, 130);
+    SendMouse(note, WM_LBUTTONUP, 170, 130);
     const RECT r = WindowRectOf(note);
     EXPECT_EQ(r.right - r.left, 220) << "moved, not resized";
     EXPECT_EQ(r.left, 120);
@@ -83,11 +74,11 @@ TEST_F(NoteMouseTest, LeavingTheGripEndsTheResizeMode) {
 
 TEST_F(NoteMouseTest, OffScreenPointerIsIgnoredThenTheWholeDistanceIsMadeUp) {
     const HWND note = OpenNote(MakeRecord(100, 100, 220, 66, "edge"));
-    Mouse(note, WM_LBUTTONDOWN, 110, 110);
-    Mouse(note, WM_MOUSEMOVE, -20, 110);
+    SendMouse(note, WM_LBUTTONDOWN, 110, 110);
+    SendMouse(note, WM_MOUSEMOVE, -20, 110);
     EXPECT_EQ(WindowRectOf(note).left, 100) << "the note waits while the pointer is off the screen";
-    Mouse(note, WM_MOUSEMOVE, 50, 130);
-    Mouse(note, WM_LBUTTONUP, 50, 130);
+    SendMouse(note, WM_MOUSEMOVE, 50, 130);
+    SendMouse(note, WM_LBUTTONUP, 50, 130);
     EXPECT_EQ(WindowRectOf(note).left, 40);
     EXPECT_EQ(WindowRectOf(note).top, 120);
 }
@@ -97,9 +88,9 @@ TEST_F(NoteMouseTest, WallpaperNotesIgnoreTheMouse) {
     r.displayMode = kModeWallpaper;
     const HWND note = OpenNote(r);
     DeleteFileW(notesPath);
-    Mouse(note, WM_LBUTTONDOWN, 110, 110);
-    Mouse(note, WM_MOUSEMOVE, 200, 200);
-    Mouse(note, WM_LBUTTONUP, 200, 200);
+    SendMouse(note, WM_LBUTTONDOWN, 110, 110);
+    SendMouse(note, WM_MOUSEMOVE, 200, 200);
+    SendMouse(note, WM_LBUTTONUP, 200, 200);
     EXPECT_EQ(WindowRectOf(note).left, 100);
     EXPECT_FALSE(FileIsThere(notesPath)) << "no save either";
 }
@@ -114,9 +105,9 @@ TEST_F(NoteMouseTest, UnderTimerTheTopmostFirstNoteStaysButOthersMove) {
     const HWND other = OpenNote(second);
     for (HWND note : {clock, other}) {
         const RECT before = WindowRectOf(note);
-        Mouse(note, WM_LBUTTONDOWN, before.left + 10, before.top + 10);
-        Mouse(note, WM_MOUSEMOVE, before.left + 30, before.top + 10);
-        Mouse(note, WM_LBUTTONUP, before.left + 30, before.top + 10);
+        SendMouse(note, WM_LBUTTONDOWN, before.left + 10, before.top + 10);
+        SendMouse(note, WM_MOUSEMOVE, before.left + 30, before.top + 10);
+        SendMouse(note, WM_LBUTTONUP, before.left + 30, before.top + 10);
     }
     EXPECT_EQ(WindowRectOf(clock).left, 100);
     EXPECT_EQ(WindowRectOf(other).left, 120);
@@ -127,16 +118,16 @@ TEST_F(NoteMouseTest, UnderTimerTheTopmostFirstNoteStaysButOthersMove) {
 // saved once; the pointer no longer moves the note and a stray release does nothing.
 TEST_F(NoteMouseTest, LosingTheCaptureEndsTheDrag) {
     const HWND note = OpenNote(MakeRecord(100, 100, 220, 66, "drag"));
-    Mouse(note, WM_LBUTTONDOWN, 110, 110);
-    Mouse(note, WM_MOUSEMOVE, 140, 150);
+    SendMouse(note, WM_LBUTTONDOWN, 110, 110);
+    SendMouse(note, WM_MOUSEMOVE, 140, 150);
     DeleteFileW(notesPath);
     SetCapture(mainWindow);
     ReleaseCapture();
     EXPECT_EQ(NoteTable[0].x, 130);
     EXPECT_EQ(ReadFileBytes(notesPath).size(), sizeof(NoteRecord)) << "saved when the drag ended";
     DeleteFileW(notesPath);
-    Mouse(note, WM_MOUSEMOVE, 300, 300);
-    Mouse(note, WM_LBUTTONUP, 300, 300);
+    SendMouse(note, WM_MOUSEMOVE, 300, 300);
+    SendMouse(note, WM_LBUTTONUP, 300, 300);
     EXPECT_EQ(WindowRectOf(note).left, 130) << "the note followed the pointer without a button";
     EXPECT_FALSE(FileIsThere(notesPath)) << "a release without a drag saved";
 }

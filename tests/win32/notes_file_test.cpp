@@ -182,6 +182,28 @@ TEST_F(NotesFileTest, AFailingSaveWarnsOncePerRunOfFailures) {
     SaveAll();
 }
 
+// A notes file that refuses every save must not freeze each click: a read-only one fails at once,
+// and a reader that holds the file is waited for once, not at every save. Four saves that each
+// waited would take four seconds.
+TEST_F(NotesFileTest, AFileThatRefusesSavesDoesNotStallEverySave) {
+    OpenNote(MakeRecord(10, 10, 100, 50, "saved"));
+    SaveAll();
+    const auto fourSaves = [] {
+        WarningCount warnings;
+        const DWORD start = GetTickCount();
+        for (int i = 0; i < 4; ++i)
+            SaveAll();
+        return GetTickCount() - start;
+    };
+    SetFileAttributesW(notesPath, FILE_ATTRIBUTE_READONLY);
+    EXPECT_LT(fourSaves(), 2000u) << "a read-only file";
+    SetFileAttributesW(notesPath, FILE_ATTRIBUTE_NORMAL);
+    SaveAll();
+    HANDLE held = CreateFileW(notesPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    EXPECT_LT(fourSaves(), 3000u) << "a file another program holds";
+    CloseHandle(held);
+}
+
 TEST_F(NotesFileTest, SaveAllWritesTheSettingsFileToo) {
     DeleteFileW(settingsPath);
     SaveAll();

@@ -72,8 +72,9 @@ TEST_F(ProgramResourcesTest, TheTrayShowsTheSmallImage) {
 
 // The platform reads the manifest that the program carries: a manifest it cannot read would stop
 // the program from starting at all on Windows. It declares the program unaware of the screen's
-// DPI, so that Windows scales the pixel geometry of the notes.
-TEST_F(ProgramResourcesTest, TheManifestIsReadAndDeclaresNoDpiAwareness) {
+// DPI, so that Windows scales the pixel geometry of the notes, and asks for GDI's own scaling,
+// which draws their text sharply.
+TEST_F(ProgramResourcesTest, TheManifestIsReadAndDeclaresNoDpiAwarenessWithGdiScaling) {
     using QuerySetting =
         BOOL(WINAPI *)(DWORD, HANDLE, const wchar_t *, const wchar_t *, wchar_t *, SIZE_T, SIZE_T *);
     // Through a plain function pointer, which may be cast to any other function type.
@@ -89,4 +90,8 @@ TEST_F(ProgramResourcesTest, TheManifestIsReadAndDeclaresNoDpiAwareness) {
                       awareness, 32, &length));
     EXPECT_EQ(std::wstring(aware), L"false");
     EXPECT_EQ(std::wstring(awareness), L"unaware");
+    wchar_t gdiScaling[32] = L"";
+    EXPECT_TRUE(query(0, nullptr, L"http://schemas.microsoft.com/SMI/2017/WindowsSettings", L"gdiScaling",
+                      gdiScaling, 32, &length));
+    EXPECT_EQ(std::wstring(gdiScaling), L"true");
 }

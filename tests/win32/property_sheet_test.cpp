@@ -329,3 +329,24 @@ TEST_F(PropertySheetTest, WrapAllTurnsWrappingOnForEveryNote) {
     EXPECT_EQ(NoteTable[0].wrapFlag, 1);
     EXPECT_EQ(NoteTable[1].wrapFlag, 1);
 }
+
+// Sheets of two notes open at once: the first keeps what was chosen on it, whatever the second
+// showed before it was cancelled.
+TEST_F(PropertySheetTest, TwoSheetsOpenAtOnceKeepTheirOwnChoices) {
+    arrangeCorner = IDC_CORNER_TOP_RIGHT;
+    arrangeDirection = IDC_DIRECTION_DOWN;
+    HWND firstSheet = nullptr;
+    ExpectDialogs({OnPage(0,
+                          [&](HWND sheet, HWND page) {
+                              firstSheet = sheet;
+                              SetWindowTextA(sheet, "first sheet"); // so the next step finds the other
+                              Click(page, IDC_CORNER_BOTTOM_RIGHT);
+                              OpenPropertySheet(mainWindow, SheetPages::ArrangementOnly);
+                              PropSheet_PressButton(firstSheet, PSBTN_OK);
+                          }),
+                   Press(PSBTN_CANCEL)});
+    OpenPropertySheet(mainWindow, SheetPages::ArrangementOnly);
+    EXPECT_TRUE(DialogScriptDone());
+    EXPECT_EQ(arrangeCorner, IDC_CORNER_BOTTOM_RIGHT);
+    EXPECT_EQ(arrangeDirection, IDC_DIRECTION_UP);
+}

@@ -6,7 +6,10 @@
 #include "platform/program_files.h"
 #include "settings/profile_text.h"
 #include "settings/settings.h"
+#include "settings/defaults_file.h"
 #include "store/notes_file.h"
+
+#include <vector>
 
 class SettingsFileTest : public ProgramTest {
 protected:
@@ -74,4 +77,54 @@ TEST_F(SettingsFileTest, GarbledFileReadsWithoutHarm) {
     EXPECT_EQ(noteSpacing, 3) << "-12 is out of range";
     SaveSettings();
     EXPECT_EQ(Read(SJ_ARRANGEMENT, SJ_SPACING), "3");
+}
+
+// A settings or defaults file that another program holds at start is waited for; if it stays
+// unreadable the program runs on built-in values, says so once, and never writes over the file.
+TEST_F(SettingsFileTest, AFileUnreadableAtStartIsNotWrittenOver) {
+    const std::string settings = "[" SJ_CREATION "]\r\n" SJ_OPEN_FIRST "=0\r\n";
+    const std::string defaults(156, '\x01');
+    WriteFileBytes(settingsPath, settings);
+    WriteFileBytes(defaultsPath, defaults);
+    std::vector<std::string> messages;
+    const auto note = [&](HWND box) {
+        messages.push_back(MessageBoxText(box));
+        PressButton(box, IDOK);
+    };
+    ExpectDialogs({{ERROR_CAPTION, note}, {ERROR_CAPTION, note}}, 8000);
+    for (const wchar_t *path : {settingsPath, defaultsPath}) {
+        HANDLE held = CreateFileW(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        if (path == settingsPath)
+            LoadSettings();
+        else
+            LoadDefaultsFile(1);
+        CloseHandle(held);
+    }
+    EXPECT_TRUE(DialogScriptDone());
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0].find(Narrow(settingsPath)), 1u) << messages[0];
+    EXPECT_EQ(messages[1].find(Narrow(defaultsPath)), 1u) << messages[1];
+    const HWND window = OpenNote(MakeRecord(10, 10, 100, 50, "a note"));
+    SaveAll();
+    SaveDefaultsFile(window, 0xFFFF);
+    EXPECT_EQ(ReadFileBytes(settingsPath), settings);
+    EXPECT_EQ(ReadFileBytes(defaultsPath), defaults);
+}
+
+// Another writer changed the spacing, this copy the log: each keeps the other's key, in the file
+// and in the running program, and a line written by hand stays.
+TEST_F(SettingsFileTest, AnotherWritersKeysAreTakenInKeyByKey) {
+    WriteFileBytes(settingsPath, "[" SJ_ARRANGEMENT "]\r\n" SJ_SPACING "=3\r\n");
+    LoadSettings();
+    SaveSettings();
+    std::string theirs = ReadFileBytes(settingsPath);
+    SetProfileValue(theirs, SJ_ARRANGEMENT, SJ_SPACING, "9");
+    theirs += "[mine]\r\nkept=yes\r\n";
+    WriteFileBytes(settingsPath, theirs);
+    logEnabled = 1;
+    SaveSettings();
+    EXPECT_EQ(noteSpacing, 9);
+    EXPECT_EQ(Read(SJ_ARRANGEMENT, SJ_SPACING), "9");
+    EXPECT_EQ(Read(SJ_OTHERS, SJ_LOG), "1");
+    EXPECT_EQ(Read("mine", "kept"), "yes");
 }
