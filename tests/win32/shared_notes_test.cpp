@@ -88,7 +88,16 @@ TEST_F(SharedNotesTest, TwoCopiesInOneFolderMergeEachOthersChanges) {
     EXPECT_TRUE(Shows(two, all));
     EXPECT_EQ(TextsIn(one.DataFile(".DAT")), all);
 
-    const ULONGLONG settled = WrittenAt(one.DataFile(".DAT"));
+    // Copy 2 saves the memo's text, then its mode, then once more as the memo command ends: the last
+    // save may land after both copies show every text. The writing is done once a second passes
+    // without one.
+    ULONGLONG settled = WrittenAt(one.DataFile(".DAT"));
+    for (int second = 0; second < 10; ++second) {
+        Sleep(1000);
+        const ULONGLONG now = WrittenAt(one.DataFile(".DAT"));
+        if (now == settled) break;
+        settled = now;
+    }
     Sleep(7000); // more than two of the program's periodic looks
     EXPECT_EQ(WrittenAt(one.DataFile(".DAT")), settled) << "written again while idle";
     SendMessageW(one.MainWindow(), WM_QUERYENDSESSION, 0, 0);
