@@ -159,8 +159,10 @@ static std::vector<int> PrefixWidths(HDC dc, const std::string &line, const std:
         GetTextExtentExPointW(dc, wide.data(), static_cast<int>(wide.size()), 0, nullptr, extents.data(),
                               &size);
     std::vector<int> widths;
-    for (int units : WidePrefixLengths(line, ends, wide.size()))
+    for (int units : WidePrefixLengths(line, ends, wide.size())) {
+        units = std::min(units, static_cast<int>(wide.size()));
         widths.push_back(units > 0 ? extents[units - 1] : 0);
+    }
     return widths;
 }
 
