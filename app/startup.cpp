@@ -96,8 +96,7 @@ static std::wstring ModulePath() {
 static bool RestoreNotes() {
     if (recordsToSave > 0) {
         if (requireSavedNotes && TextIsEmpty(NoteTable[0])) return false;
-        for (int i = 0, count = recordsToSave; i < count; ++i)
-            CreateNote(nullptr, 0);
+        OpenRestoredNotes(recordsToSave);
         // Said once, not once per record left out; those records are in the ".full" file.
         if (notesFileBeyondLimit) ShowNoteLimitMessage();
     } else {

@@ -11,8 +11,7 @@
 #include <cstring>
 #include <vector>
 
-constexpr DWORD kNoteStyle = WS_POPUP | WS_VISIBLE;
-constexpr DWORD kRestoredNoteStyle = WS_POPUP; // shown once its mode is applied
+constexpr DWORD kNoteStyle = WS_POPUP; // made hidden, shown once its place and mode are set
 constexpr DWORD kNoteExStyle = WS_EX_TOOLWINDOW | WS_EX_WINDOWEDGE | WS_EX_ACCEPTFILES; // 400
 constexpr DWORD kTaskbarExStyle = WS_EX_WINDOWEDGE | WS_EX_ACCEPTFILES;                 // 272
 
@@ -110,40 +109,65 @@ static void ShowRestoredNote(HWND window, int mode) {
     UpdateWindow(window);
 }
 
+// Shows a note made hidden. A restored note is shown once, in its mode; a new note, and a wallpaper
+// note always, the long way: under Wine a window first shown without being activated is mapped
+// anew on top when it is first activated.
+static void ShowNote(HWND window, bool showOnce) {
+    const int mode = ModeOf(NoteTable[FindNote(window)]);
+    if (showOnce && mode != kModeWallpaper) {
+        ShowRestoredNote(window, mode);
+        return;
+    }
+    ShowWindow(window, SW_SHOWNORMAL);
+    UpdateWindow(window);
+    SetDisplayMode(window, mode);
+}
+
+// Makes the note of slot noteCount, hidden, and counts it. The handle a record brought from the
+// file belongs to the run that saved it: without a window of its own the note holds none. It is
+// still counted, so that its record is kept and saved again; it simply cannot be seen in this run.
+static HWND MakeNote(HWND source, int correct) {
+    NoteRecord &record = NoteTable[noteCount];
+    const HWND reference = source ? PrepareNewRecord(record, source) : nullptr;
+    if (correct) FitNewNote(record, reference);
+    if (!source) BringRestoredNoteIntoReach(record);
+    const HWND window =
+        CreateWindowExW(kNoteExStyle, kWindowClassName, L"" PROGRAM_NAME, kNoteStyle, record.x, record.y,
+                        record.width, record.height, nullptr, nullptr, programInstance, nullptr);
+    SetNoteWindow(record, window);
+    if (window && correct) InheritFromSource(record, source);
+    if (window && !correct) KeepStoredSize(record, window, record.width, record.height);
+    ++noteCount;
+    return window;
+}
+
 void CreateNote(HWND source, int correct) {
     if (noteCount + 1 >= kTableSlots) {
         ShowNoteLimitMessage();
         return;
     }
-    NoteRecord &record = NoteTable[noteCount];
-    const HWND reference = source ? PrepareNewRecord(record, source) : nullptr;
-    if (correct) FitNewNote(record, reference);
-    if (!source) BringRestoredNoteIntoReach(record);
-    const int storedWidth = record.width, storedHeight = record.height;
-    // A wallpaper note is shown as a new note is even at start-up: under Wine a window first
-    // shown without being activated is mapped anew on top when it is first activated.
-    const bool showOnce = !source && ModeOf(record) != kModeWallpaper;
-    HWND window = CreateWindowExW(kNoteExStyle, kWindowClassName, L"" PROGRAM_NAME,
-                                  showOnce ? kRestoredNoteStyle : kNoteStyle, record.x, record.y,
-                                  record.width, record.height, nullptr, nullptr, programInstance, nullptr);
-    // The handle a record brought from the file belongs to the run that saved it: without a
-    // window of its own the note holds none. It is still counted, so that its record is kept and
-    // saved again; it simply cannot be seen in this run.
-    SetNoteWindow(record, window);
-    if (!window) {
-        ++noteCount;
-        return;
+    if (const HWND window = MakeNote(source, correct)) ShowNote(window, !source);
+}
+
+// The order of the shows stacks the notes on a display where Wine stacks windows by the order they
+// were made and raised (a plain X display, and its virtual desktop too): a window is raised there
+// only when it is shown at the top of the z-order, never lowered. So the wallpaper notes are shown
+// first, the other notes next and the topmost ones last, each in slot order; the z-order ends as
+// one by one, and the note that the last show of that would leave active is made active.
+void OpenRestoredNotes(int count) {
+    std::vector<HWND> wallpaper, normal, topmost;
+    HWND lastActive = nullptr;
+    for (int i = 0; i < count && noteCount + 1 < kTableSlots; ++i) {
+        const int mode = ModeOf(NoteTable[noteCount]);
+        const HWND window = MakeNote(nullptr, 0);
+        if (!window) continue;
+        (mode == kModeWallpaper ? wallpaper : mode == kModeTopmost ? topmost : normal).push_back(window);
+        if (mode != kModeWallpaper) lastActive = window;
     }
-    if (correct) InheritFromSource(record, source);
-    if (showOnce) {
-        ShowRestoredNote(window, ModeOf(record));
-    } else {
-        ShowWindow(window, SW_SHOWNORMAL);
-        UpdateWindow(window);
-        SetDisplayMode(window, ModeOf(record));
-    }
-    if (!correct) KeepStoredSize(record, window, storedWidth, storedHeight);
-    ++noteCount;
+    for (const auto *group : {&wallpaper, &normal, &topmost})
+        for (HWND window : *group)
+            ShowNote(window, true);
+    if (lastActive && GetActiveWindow() != lastActive) SetActiveWindow(lastActive);
 }
 
 struct ModePlacement {

@@ -7,6 +7,11 @@
 // placement corrections and the inheritance. Shows the limit message when 99 notes are open.
 void CreateNote(HWND source, int correct);
 
+// Start-up: opens the count records that stand from slot noteCount on, as many CreateNote calls
+// without a source would, with the same places, modes, z-order and active note, and each drawn
+// where the z-order puts it.
+void OpenRestoredNotes(int count);
+
 // The message that no more notes can be opened.
 void ShowNoteLimitMessage();
 
