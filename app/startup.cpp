@@ -132,20 +132,30 @@ static bool LoadEverything() {
     return true;
 }
 
-// Keys are offered to the accelerators on behalf of whichever window is in the foreground, not
-// the message's own, then translated into characters. No other message can become a command or a
-// character, so only keys take that way: under Wine each step is a call out of the program, and
-// the clock's every tick and paint would pay for it.
+// Waits for a message or the folder's change notice. Keys are offered to the accelerators on
+// behalf of whichever window is in the foreground, not the message's own, then translated into
+// characters. No other message can become a command or a character, so only keys take that way:
+// under Wine each step is a call out of the program, and the clock's every tick and paint would
+// pay for it.
 static int RunMessageLoop() {
     MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST) {
-            if (TranslateAcceleratorW(GetForegroundWindow(), accelerators, &message)) continue;
-            TranslateMessage(&message);
+    for (;;) {
+        HANDLE notice = FolderChangeNotice();
+        if (notice && MsgWaitForMultipleObjectsEx(1, &notice, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE) ==
+                          WAIT_OBJECT_0) {
+            OnFolderChanged();
+            continue;
         }
-        DispatchMessageW(&message);
+        if (!notice && !WaitMessage()) return 0;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) return static_cast<int>(message.wParam);
+            if (message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST) {
+                if (TranslateAcceleratorW(GetForegroundWindow(), accelerators, &message)) continue;
+                TranslateMessage(&message);
+            }
+            DispatchMessageW(&message);
+        }
     }
-    return static_cast<int>(message.wParam);
 }
 
 static void Shutdown() {

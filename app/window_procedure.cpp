@@ -1,7 +1,6 @@
 #include "app/window_procedure.h"
 
 #include "app/commands.h"
-#include "app/file_watch.h"
 #include "app/memo_edit.h"
 #include "app/save_all.h"
 #include "app/tray_icon.h"
@@ -33,7 +32,6 @@ LRESULT CALLBACK NoteWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_ACTIVATE:
     case WM_MOUSEACTIVATE: return OnNoteActivate(window, message, wParam, lParam);
     case kSettleWallpaperMessage: SettleWallpaper(window); return 0;
-    case kFolderChangedMessage: OnFolderChanged(); return 0;
     case WM_WINDOWPOSCHANGING: KeepWallpaperAtBottom(window, *reinterpret_cast<WINDOWPOS *>(lParam)); break;
     case WM_CAPTURECHANGED: SaveIf(EndDragOnLostCapture(window)); return 0;
     case WM_CANCELMODE: SaveIf(EndDragOnLostCapture(window)); break;
