@@ -4,8 +4,11 @@
 
 void DeriveDataFileName(const wchar_t *modulePath, const wchar_t *extension, wchar_t *out, size_t outSize) {
     if (outSize == 0) return;
-    std::wcsncpy(out, modulePath, outSize - 1);
-    out[outSize - 1] = L'\0';
+    // Copied without wcsncpy's padding: the path buffers are large, and padding would fill
+    // every page of them.
+    const size_t length = wcsnlen(modulePath, outSize - 1);
+    std::wmemcpy(out, modulePath, length);
+    out[length] = L'\0';
     wchar_t *dot = std::wcsrchr(out, L'.');
     size_t stem = dot ? static_cast<size_t>(dot - out) : std::wcslen(out);
     const size_t extensionLength = std::wcslen(extension);
