@@ -95,13 +95,18 @@ static void BringRestoredNoteIntoReach(NoteRecord &record) {
     record.height = r.height;
 }
 
+// A note has a taskbar button when its record asks for one, except in wallpaper mode.
+static void SetTaskbarStyle(HWND window, const NoteRecord &record, int mode) {
+    const bool taskbarButton = record.taskbarFlag == 1 && mode != kModeWallpaper;
+    SetWindowLongW(window, GWL_EXSTYLE, taskbarButton ? kTaskbarExStyle : kNoteExStyle);
+}
+
 // A note opened from its record (nothing is inherited then) is made hidden and shown once, in its
 // mode. Shown, hidden, re-styled, re-placed and shown again as a new note is, it ends the same,
 // in the same place and z-order and active; only slower, and seen twice.
 static void ShowRestoredNote(HWND window, int mode) {
     NoteRecord &record = NoteTable[FindNote(window)];
-    const bool taskbarButton = record.taskbarFlag == 1;
-    SetWindowLongW(window, GWL_EXSTYLE, taskbarButton ? kTaskbarExStyle : kNoteExStyle);
+    SetTaskbarStyle(window, record, mode);
     StoreWindowRect(record, window);
     if (mode == kModeTopmost)
         SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -198,8 +203,7 @@ void SetDisplayMode(HWND window, int mode) {
     mode &= 0xFFFF;
     NoteRecord &record = NoteTable[FindNote(window)];
     ShowWindow(window, SW_HIDE);
-    const bool taskbarButton = record.taskbarFlag == 1 && mode != kModeWallpaper;
-    SetWindowLongW(window, GWL_EXSTYLE, taskbarButton ? kTaskbarExStyle : kNoteExStyle);
+    SetTaskbarStyle(window, record, mode);
     record.displayMode = (record.displayMode & 0xFFFF0000u) | static_cast<uint32_t>(mode);
     StoreWindowRect(record, window);
     if (mode != kModeTopmost) EndTopmostPlacement(window);
